@@ -1,0 +1,13 @@
+target_sources(shellcore PRIVATE
+  platform/ShellError.h platform/ShellError.cpp
+  platform/Guard.h platform/Guard.cpp
+  platform/ShellApplication.h platform/ShellApplication.cpp
+  platform/MessageBoxes.h platform/MessageBoxes.cpp
+  platform/FontMap.h platform/FontMap.cpp
+  platform/AsyncSound.h platform/AsyncSound.cpp
+  platform/DesktopLauncher.h platform/DesktopLauncher.cpp
+  platform/CoursePath.h platform/CoursePath.cpp
+  platform/Screen.h platform/Screen.cpp
+  platform/MenuLabel.h platform/MenuLabel.cpp
+  platform/StretchedPicture.h platform/StretchedPicture.cpp
+)

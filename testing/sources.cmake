@@ -1,0 +1,7 @@
+target_sources(shellcore PRIVATE
+  testing/Unit5.h testing/Unit5.cpp
+  testing/Unit12.h testing/Unit12.cpp
+  testing/Unit13.h testing/Unit13.cpp
+  testing/Unit14.h testing/Unit14.cpp
+  testing/Unit22.h testing/Unit22.cpp
+)

@@ -1,0 +1,99 @@
+// The error report, the guard around handlers and the startup failure box.
+#include "platform/Guard.h"
+#include "platform/MessageBoxes.h"
+#include "platform/ShellError.h"
+#include "platform/ShellApplication.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestMain.h"
+#include <QAbstractButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <stdexcept>
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void fullStopRule_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letter") << "Нет файла" << "Нет файла.";
+        QTest::newRow("full stop") << "Done." << "Done.";
+        QTest::newRow("exclamation sorts before") << "Ошибка!" << "Ошибка!";
+        QTest::newRow("closing bracket sorts before") << "(x)" << "(x)";
+        QTest::newRow("digit sorts after") << "code 5" << "code 5.";
+        QTest::newRow("quote sorts before") << "'abc' is not a valid integer value"
+                                            << "'abc' is not a valid integer value.";
+        QTest::newRow("apostrophe last") << "'x'" << "'x'";
+        QTest::newRow("empty") << "" << "";
+    }
+    void fullStopRule()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, shown);
+        QCOMPARE(errorReportText(text), shown);
+    }
+
+    void guardReportsAndGoesOn()
+    {
+        ModalAnswerer answers;
+        bool after = false;
+        guarded([] { throw ShellError("Файл не найден"); });
+        guarded([] { throw std::runtime_error("plain"); });
+        after = true;
+        QVERIFY(after);
+        QCOMPARE(answers.boxes().size(), size_t(2));
+        const BoxRecord& box = answers.boxes()[0];
+        QCOMPARE(box.caption, ShellApplication::title());
+        QCOMPARE(box.text, QString("Файл не найден."));
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(answers.boxes()[1].text, QString("plain."));
+    }
+
+    void reportsRaisedWhileABoxIsOpenWaitTheirTurn()
+    {
+        ModalAnswerer answers;
+        // A timer fails while the first report is on screen.
+        QTimer::singleShot(30, [] { guarded([] { throw ShellError("second"); }); });
+        answers.queue([](QMessageBox* box) {
+            QTimer::singleShot(80, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        });
+        showErrorReport("first");
+        QCOMPARE(answers.boxes().size(), size_t(2));
+        QCOMPARE(answers.boxes()[0].text, QString("first."));
+        QCOMPARE(answers.boxes()[1].text, QString("second."));
+    }
+
+    void plainMessageHasNoIcon()
+    {
+        ModalAnswerer answers;
+        showPlainMessage("Вы успешно зарегистрированы!");
+        QCOMPARE(answers.boxes().size(), size_t(1));
+        QCOMPARE(answers.boxes()[0].icon, QMessageBox::NoIcon);
+        QCOMPARE(answers.boxes()[0].caption, QString("Электронный интерактивный учебник"));
+        QCOMPARE(answers.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void startupFailureNamesClassModuleAddressAndMessage()
+    {
+        const QString text = startupFailureText(ShellError("Не найден файл базы данных", "EDatabaseError"));
+        QVERIFY2(QRegularExpression("^Exception EDatabaseError in module tst_platform at [0-9A-F]{8}\\.\n"
+                                    "Не найден файл базы данных\\.$").match(text).hasMatch(), qPrintable(text));
+    }
+
+    void russianStandardButtons()
+    {
+        ModalAnswerer answers;
+        QString cancelText;
+        answers.queue([&](QMessageBox* box) {
+            cancelText = box->button(QMessageBox::Cancel)->text();
+            box->button(QMessageBox::Cancel)->click();
+        });
+        confirmExit(nullptr);
+        QCOMPARE(cancelText, QString("Отмена"));
+    }
+};
+
+SHELL_TEST_MAIN(PlatformTest)
+#include "tst_platform.moc"
