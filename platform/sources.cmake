@@ -7,6 +7,8 @@ target_sources(shellcore PRIVATE
   platform/AsyncSound.h platform/AsyncSound.cpp
   platform/DesktopLauncher.h platform/DesktopLauncher.cpp
   platform/CoursePath.h platform/CoursePath.cpp
+  platform/ConnectionString.h platform/ConnectionString.cpp
+  platform/DatabasePassword.h platform/DatabasePassword.cpp
   platform/Screen.h platform/Screen.cpp
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp

@@ -1,4 +1,6 @@
 // The error report, the guard around handlers and the startup failure box.
+#include "platform/ConnectionString.h"
+#include "platform/DatabasePassword.h"
 #include "platform/Guard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellError.h"
@@ -80,6 +82,42 @@ private slots:
         const QString text = startupFailureText(ShellError("Не найден файл базы данных", "EDatabaseError"));
         QVERIFY2(QRegularExpression("^Exception EDatabaseError in module tst_platform at [0-9A-F]{8}\\.\n"
                                     "Не найден файл базы данных\\.$").match(text).hasMatch(), qPrintable(text));
+    }
+
+    void courseConnectionStringParsesKeyByKey()
+    {
+        const ConnectionString cs(kCourseConnectionString);
+        QCOMPARE(cs.pairs().size(), size_t(18));
+        QCOMPARE(cs.value("Provider"), QString("Microsoft.Jet.OLEDB.4.0"));
+        QCOMPARE(cs.value("Data Source"), QString("Base.mdb"));
+        QCOMPARE(cs.value("Mode"), QString("Share Deny None"));
+        QCOMPARE(cs.value("Jet OLEDB:Database Password"), QString("K#m4t"));
+        QCOMPARE(cs.value("jet oledb:system database"), QString(""));
+        QVERIFY(cs.contains("Jet OLEDB:New Database Password"));
+        QCOMPARE(cs.value("Jet OLEDB:Don't Copy Locale on Compact"), QString("False"));
+        QCOMPARE(cs.pairs().back().first, QString("Jet OLEDB:SFP"));
+    }
+
+    void connectionStringQuotesAndFaults()
+    {
+        QCOMPARE(ConnectionString("A=\"x;y=z\";B=1").value("A"), QString("x;y=z"));
+        QCOMPARE(ConnectionString("A=\"say \"\"hi\"\"\"").value("A"), QString("say \"hi\""));
+        QCOMPARE(ConnectionString("A=1;").pairs().size(), size_t(1));
+        QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("Provider"));
+        QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("=x"));
+        QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("A=\"open"));
+        QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("A=\"x\"tail;B=1"));
+    }
+
+    void passwordRecordsAreSaltedAndExact()
+    {
+        const PasswordRecord a = makePasswordRecord("K#m4t");
+        const PasswordRecord b = makePasswordRecord("K#m4t");
+        QVERIFY(a.salt != b.salt && a.hash != b.hash);
+        QVERIFY(!a.hash.contains("K#m4t"));
+        QVERIFY(passwordMatches(a, "K#m4t"));
+        QVERIFY(!passwordMatches(a, "k#m4t"));
+        QVERIFY(!passwordMatches(a, "K#m4t "));
     }
 
     void russianStandardButtons()
