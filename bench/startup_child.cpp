@@ -4,6 +4,7 @@
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
 #include <QFile>
+#include <QLabel>
 #include <QPaintEvent>
 #include <QTimer>
 #include <cstdio>
@@ -55,11 +56,15 @@ private:
 int main(int argc, char** argv)
 {
     const bool empty = argc > 1 && qstrcmp(argv[1], "empty") == 0;
+    const bool label = argc > 1 && qstrcmp(argv[1], "label") == 0;
     ShellApplication::prepare();
-    if (empty) {
+    if (empty || label) {
         QApplication app(argc, argv);
         QWidget window;
         window.resize(804, 495);
+        // The same window with one line of text: what the font system costs.
+        QLabel text(QStringLiteral("Учебник"), &window);
+        text.setVisible(label);
         FirstPaint probe(&window);
         window.show();
         return app.exec();
