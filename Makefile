@@ -35,7 +35,7 @@ test: build
 
 bench: build
 	@echo "== running the benchmarks"
-	@cmake --build $(BUILD) --target bench
+	@cmake --build $(BUILD) --target bench -- --no-print-directory -s
 
 clean:
 	rm -rf $(BUILD)

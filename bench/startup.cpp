@@ -1,5 +1,6 @@
 // Process start to the main menu's first paint, against an empty Qt window
 // started the same way; and the resident memory of each at that moment.
+#include "BenchTable.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
@@ -74,10 +75,9 @@ int main(int argc, char** argv)
     }
     const double m = median(menuMs), e = median(emptyMs);
     const double mk = median(menuKb) / 1024.0, ek = median(emptyKb) / 1024.0;
-    std::printf("%-44s %12s %12s %7s\n", "figure (median of 15)", "ours", "floor", "ratio");
-    std::printf("%-44s %9.1f ms %9.1f ms %7.2f\n", "process start to main menu first paint", m, e, m / e);
     const double l = median(labelMs);
-    std::printf("%-44s %9.1f ms %9.1f ms %7.2f\n", "  the same, floor window showing one label", m, l, m / l);
-    std::printf("%-44s %9.1f MB %9.1f MB %7.2f\n", "resident memory at first paint", mk, ek, mk / ek);
+    benchRow("start to main menu first paint / empty window", m, e, "ms");
+    benchRow("start to main menu first paint / window with a label", m, l, "ms");
+    benchRow("resident memory at main menu / empty window", mk, ek, "MB");
     return 0;
 }

@@ -1,0 +1,7 @@
+#include "BenchTable.h"
+
+int main()
+{
+    benchHeader();
+    return 0;
+}
