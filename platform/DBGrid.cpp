@@ -271,12 +271,19 @@ void DBGrid::followDataset()
 
 void DBGrid::handOverEditor()
 {
-    if (!editor_ || state() != QAbstractItemView::EditingState)
+    if (!editor_)
         return;
     QWidget* e = editor_;
     editor_ = nullptr;
     commitData(e);
     closeEditor(e, QAbstractItemDelegate::NoHint);
+}
+
+void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == editor_)
+        editor_ = nullptr;
+    QTableView::closeEditor(editor, hint);
 }
 
 void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)
