@@ -39,15 +39,41 @@ bool typeFits(FieldKind kind, const QString& declared, bool soleKey)
     return false;
 }
 
+int digits(const QString& t, int from, int count)
+{
+    int v = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = t.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+// The engine stores dates as "yyyy-MM-dd HH:mm:ss" (or the date alone);
+// read field by field, since a results list holds many thousands of them.
 QDateTime parseStoredDateTime(const QString& t)
 {
-    for (const char* f : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm"}) {
-        const QDateTime d = QDateTime::fromString(t, QLatin1String(f));
-        if (d.isValid())
-            return d;
+    if (t.size() < 10 || t.at(4) != u'-' || t.at(7) != u'-')
+        return {};
+    const QDate date(digits(t, 0, 4), digits(t, 5, 2), digits(t, 8, 2));
+    if (!date.isValid())
+        return {};
+    if (t.size() == 10)
+        return date.startOfDay();
+    if (t.size() < 16 || (t.at(10) != u' ' && t.at(10) != u'T') || t.at(13) != u':')
+        return {};
+    const int seconds = t.size() >= 19 && t.at(16) == u':' ? digits(t, 17, 2) : 0;
+    int msec = 0;
+    if (t.size() > 19) {
+        if (t.at(19) != u'.' || t.size() < 21)
+            return {};
+        const QString frac = t.mid(20, 3).leftJustified(3, u'0');
+        msec = digits(frac, 0, 3);
     }
-    const QDate date = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
-    return date.isValid() ? date.startOfDay() : QDateTime();
+    const QTime time(digits(t, 11, 2), digits(t, 14, 2), seconds, msec);
+    return time.isValid() ? QDateTime(date, time) : QDateTime();
 }
 
 // Cut to `size` characters without splitting a surrogate pair.
@@ -757,7 +783,10 @@ QVariant Dataset::lookup(const QString& keyField, const QVariant& key, const QSt
         const QVariant& v = rows_[i].values[k];
         if (v.isNull())
             continue;
-        const bool equal = kind == FieldKind::Text      ? v.toString() == keyText
+        // Text compares in place: no copy per row of a long users table.
+        const bool equal = kind == FieldKind::Text
+                               ? (v.typeId() == QMetaType::QString ? *static_cast<const QString*>(v.constData()) == keyText
+                                                                   : v.toString() == keyText)
                            : kind == FieldKind::AutoInc ? v.toLongLong() == keyNumber
                                                         : v.toDateTime() == keyDate;
         if (equal)
