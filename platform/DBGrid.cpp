@@ -225,7 +225,9 @@ void DBGrid::setColumns(const QList<FieldDef>& fields)
 
 int DBGrid::widthOfChars(int chars) const
 {
-    return chars * fontMetrics().averageCharWidth() + 4;
+    // The desktop's average character width is that of "x"; the fonts'
+    // own average runs wider for families that carry many scripts.
+    return chars * fontMetrics().horizontalAdvance(QLatin1Char('x')) + 4;
 }
 
 void DBGrid::applyWidths()

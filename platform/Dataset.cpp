@@ -659,6 +659,17 @@ void Dataset::post()
     emit recordChanged(cur_);
 }
 
+void Dataset::dropCurrentRow()
+{
+    const int ri = visible_[cur_];
+    rows_.erase(rows_.begin() + ri);
+    visible_.erase(visible_.begin() + cur_);
+    for (int& v : visible_)
+        if (v > ri)
+            --v;
+    cur_ = std::min(cur_, int(visible_.size()) - 1);
+}
+
 void Dataset::cancel()
 {
     if (state_ == State::Edit) {
@@ -667,13 +678,7 @@ void Dataset::cancel()
         setState(State::Browse);
         emit recordChanged(cur_);
     } else if (state_ == State::Insert) {
-        const int ri = visible_[cur_];
-        rows_.erase(rows_.begin() + ri);
-        visible_.erase(visible_.begin() + cur_);
-        for (int& v : visible_)
-            if (v > ri)
-                --v;
-        cur_ = std::min(cur_, int(visible_.size()) - 1);
+        dropCurrentRow();
         eof_ = bof_ = visible_.empty();
         buffer_.clear();
         modified_ = false;
@@ -717,12 +722,7 @@ void Dataset::remove()
         if (rc != SQLITE_DONE)
             throw connection_->errorFor(rc, sourceName(), true);
     });
-    rows_.erase(rows_.begin() + ri);
-    visible_.erase(visible_.begin() + cur_);
-    for (int& v : visible_)
-        if (v > ri)
-            --v;
-    cur_ = std::min(cur_, int(visible_.size()) - 1);
+    dropCurrentRow();
     eof_ = visible_.empty() || cur_ == int(visible_.size()) - 1;
     bof_ = visible_.empty();
     emit dataChanged();
