@@ -4,6 +4,7 @@
 #include "platform/DatabaseFile.h"
 #include "testing/CourseDatabase.h"
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,7 +42,9 @@ void fill(const QString& path, int results, int users)
     for (int i = 0; i < results; ++i) {
         const QByteArray user = "student" + QByteArray::number(i % users);
         const QByteArray result = QByteArray::number((i * 37) % 101);
-        const QByteArray date = "2026-0" + QByteArray::number(1 + i % 9) + "-1" + QByteArray::number(i % 10) + " 12:00:00";
+        // Results spread over a thousand days, at every second of the day.
+        const QByteArray date = QDateTime(QDate(2024, 1, 1).addDays(i % 1000), QTime(0, 0).addSecs(i * 13 % 86400))
+                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")).toUtf8();
         sqlite3_bind_text(st, 1, user.constData(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 2, result.constData(), -1, SQLITE_TRANSIENT);
         sqlite3_bind_text(st, 3, date.constData(), -1, SQLITE_TRANSIENT);

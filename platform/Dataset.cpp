@@ -3,7 +3,9 @@
 #include "platform/SqliteStatement.h"
 #include <QDateTime>
 #include <QLocale>
+#include <QHash>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -51,6 +53,26 @@ int digits(const QString& t, int from, int count)
     return v;
 }
 
+// A local date and time. Asking the C library for the zone offset costs a
+// file check per call, so the offset of each whole day without a clock
+// change is asked once and kept.
+QDateTime localDateTime(QDate date, QTime time)
+{
+    constexpr int kTransition = std::numeric_limits<int>::min();
+    thread_local QHash<qint64, int> offsetOfDay;
+    if (offsetOfDay.size() > 8192)
+        offsetOfDay.clear();
+    auto it = offsetOfDay.constFind(date.toJulianDay());
+    if (it == offsetOfDay.constEnd()) {
+        const int start = QDateTime(date, QTime(0, 0)).offsetFromUtc();
+        const int end = QDateTime(date, QTime(23, 59, 59)).offsetFromUtc();
+        it = offsetOfDay.insert(date.toJulianDay(), start == end ? start : kTransition);
+    }
+    if (*it == kTransition)
+        return QDateTime(date, time);
+    return QDateTime(date, time, Qt::OffsetFromUTC, *it);
+}
+
 // The engine stores dates as "yyyy-MM-dd HH:mm:ss" (or the date alone);
 // read field by field, since a results list holds many thousands of them.
 QDateTime parseStoredDateTime(const QString& t)
@@ -73,7 +95,7 @@ QDateTime parseStoredDateTime(const QString& t)
         msec = digits(frac, 0, 3);
     }
     const QTime time(digits(t, 11, 2), digits(t, 14, 2), seconds, msec);
-    return time.isValid() ? QDateTime(date, time) : QDateTime();
+    return time.isValid() ? localDateTime(date, time) : QDateTime();
 }
 
 // Cut to `size` characters without splitting a surrogate pair.
