@@ -1,4 +1,5 @@
 target_sources(shellcore PRIVATE
+  testing/CourseDatabase.h testing/CourseDatabase.cpp
   testing/Unit5.h testing/Unit5.cpp
   testing/Unit12.h testing/Unit12.cpp
   testing/Unit13.h testing/Unit13.cpp
