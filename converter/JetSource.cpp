@@ -2,9 +2,11 @@
 #include "platform/ShellError.h"
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <mdbtools.h>
+#include <unistd.h>
 
 namespace {
 
@@ -50,6 +52,70 @@ MdbColumn* columnAt(MdbTableDef* t, unsigned i)
 {
     return static_cast<MdbColumn*>(g_ptr_array_index(t->columns, i));
 }
+
+// libmdb reports a page it cannot read on stderr and carries on as if the
+// table or the catalogue ended there. What it says while a file is read is
+// caught, so that a damaged file is refused instead of half converted.
+class LibmdbDiagnostics {
+public:
+    LibmdbDiagnostics()
+    {
+        std::fflush(stderr);
+        capture_ = std::tmpfile();
+        saved_ = ::dup(STDERR_FILENO);
+        if (capture_ && saved_ >= 0)
+            ::dup2(::fileno(capture_), STDERR_FILENO);
+    }
+    ~LibmdbDiagnostics()
+    {
+        restore();
+        if (capture_)
+            std::fclose(capture_);
+    }
+    LibmdbDiagnostics(const LibmdbDiagnostics&) = delete;
+    LibmdbDiagnostics& operator=(const LibmdbDiagnostics&) = delete;
+
+    // Raises ShellError when libmdb met a damaged page; passes any other
+    // remark on to stderr.
+    void check(const QString& fileName)
+    {
+        restore();
+        if (!capture_)
+            return;
+        std::rewind(capture_);
+        QByteArray said;
+        char buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof buffer, capture_)) > 0)
+            said.append(buffer, qsizetype(n));
+        std::fclose(capture_);
+        capture_ = nullptr;
+        const QString text = QString::fromLocal8Bit(said).trimmed();
+        if (text.isEmpty())
+            return;
+        if (text.contains(QLatin1String("beyond EOF")))
+            throw ShellError(QStringLiteral("%1 обрезан: в файле нет страниц, на которые ссылается сама база. "
+                                            "Скопируйте файл заново").arg(fileName));
+        for (const char* sign : {"error", "unable", "failed", "unrecognized", "warning"})
+            if (text.contains(QLatin1String(sign), Qt::CaseInsensitive))
+                throw ShellError(QStringLiteral("%1 повреждён (libmdb: %2)")
+                                     .arg(fileName, text.section(QLatin1Char('\n'), 0, 0).trimmed()));
+        std::fputs(said.constData(), stderr);
+    }
+
+private:
+    void restore()
+    {
+        if (saved_ < 0)
+            return;
+        std::fflush(stderr);
+        ::dup2(saved_, STDERR_FILENO);
+        ::close(saved_);
+        saved_ = -1;
+    }
+    std::FILE* capture_ = nullptr;
+    int saved_ = -1;
+};
 
 QByteArray readOle(MdbHandle* mdb, MdbColumn* col, const QString& where)
 {
@@ -148,18 +214,25 @@ JetSource::JetSource(const QString& path)
                              .arg(name).arg(file.size()).arg(kJetPageSize));
     file.close();
 
+    fileName_ = name;
+    LibmdbDiagnostics diagnostics;
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     handle_->mdb = mdb;
+    // A failure below may be the consequence of a page libmdb could not
+    // read; what it said names the cause better.
+    const auto fail = [&](const QString& message) {
+        diagnostics.check(name);
+        throw ShellError(message);
+    };
     if (!mdb)
-        throw ShellError(QStringLiteral("%1: библиотека libmdb не смогла открыть файл как базу Jet 4").arg(name));
+        fail(QStringLiteral("%1: библиотека libmdb не смогла открыть файл как базу Jet 4").arg(name));
     mdb_set_date_fmt(mdb, kDateFormat);
     mdb_set_shortdate_fmt(mdb, kDateFormat);
     mdb_set_boolean_fmt_numbers(mdb);
     mdb_set_bind_size(mdb, kMemoBuffer);
 
     if (!mdb_read_catalog(mdb, MDB_TABLE)) {
-        throw ShellError(QStringLiteral("%1: не удаётся прочитать список таблиц — файл повреждён "
-                                        "или зашифрован").arg(name));
+        fail(QStringLiteral("%1: не удаётся прочитать список таблиц — файл повреждён или зашифрован").arg(name));
     }
     for (unsigned i = 0; i < mdb->num_catalog; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(mdb->catalog, i));
@@ -168,8 +241,7 @@ JetSource::JetSource(const QString& path)
         TableDef def(mdb_read_table(entry));
         if (!def || !mdb_read_columns(def.get())) {
             const QString table = fromUtf8(entry->object_name);
-            throw ShellError(QStringLiteral("%1: не удаётся прочитать описание таблицы %2 — файл повреждён")
-                                 .arg(name, table));
+            fail(QStringLiteral("%1: не удаётся прочитать описание таблицы %2 — файл повреждён").arg(name, table));
         }
         SourceTable table;
         table.name = fromUtf8(def->name);
@@ -187,6 +259,7 @@ JetSource::JetSource(const QString& path)
         }
         tables_.push_back(std::move(table));
     }
+    diagnostics.check(name);
 }
 
 JetSource::~JetSource() = default;
@@ -194,10 +267,13 @@ JetSource::~JetSource() = default;
 void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
 {
     MdbHandle* mdb = handle_->mdb;
+    LibmdbDiagnostics diagnostics;
     QByteArray tableName = table.name.toUtf8();
     TableDef def(mdb_read_table_by_name(mdb, tableName.data(), MDB_TABLE));
-    if (!def || !mdb_read_columns(def.get()) || def->num_cols != table.columns.size())
+    if (!def || !mdb_read_columns(def.get()) || def->num_cols != table.columns.size()) {
+        diagnostics.check(fileName_);
         throw ShellError(QStringLiteral("Не удаётся прочитать таблицу %1").arg(table.name));
+    }
     MdbTableDef* t = def.get();
     const unsigned n = t->num_cols;
 
@@ -277,6 +353,7 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
         }
         handle(row);
     }
+    diagnostics.check(fileName_);
     // libmdb ends the scan quietly at a page it cannot read: a table that
     // comes out shorter than its definition says lost rows on the way.
     if (rowNumber != table.rowCount)

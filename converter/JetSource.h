@@ -23,5 +23,6 @@ public:
 private:
     struct Handle;  // libmdb's, which cannot be declared ahead
     std::unique_ptr<Handle> handle_;
+    QString fileName_;
     std::vector<SourceTable> tables_;
 };
