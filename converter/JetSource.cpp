@@ -1,7 +1,9 @@
 #include "converter/JetSource.h"
 #include "platform/ShellError.h"
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -10,8 +12,6 @@
 
 namespace {
 
-// libmdb formats dates with these; the course database stores them so.
-constexpr char kDateFormat[] = "%Y-%m-%d %H:%M:%S";
 // A row lives on one 4 KiB page, so a value other than a memo or an OLE
 // object formats to well under this. Memos are formatted whole into their
 // buffer; one that fills it was cut by libmdb and is refused.
@@ -146,6 +146,21 @@ struct JetSource::Handle {
     }
 };
 
+// Negative days count back while the fraction stays the time forward from
+// midnight. libmdb's own formatting gives up on dates before 1899-12-30.
+QString jetDateText(double value)
+{
+    const double whole = std::trunc(value);
+    qint64 days = qint64(whole);
+    qint64 seconds = std::llround(std::fabs(value - whole) * 86400.0);
+    if (seconds >= 86400) {
+        seconds -= 86400;
+        ++days;
+    }
+    const QDateTime when(QDate(1899, 12, 30).addDays(days), QTime(0, 0).addSecs(int(seconds)));
+    return when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
 QString columnKindName(ColumnKind kind)
 {
     switch (kind) {
@@ -226,8 +241,6 @@ JetSource::JetSource(const QString& path)
     };
     if (!mdb)
         fail(QStringLiteral("%1: библиотека libmdb не смогла открыть файл как базу Jet 4").arg(name));
-    mdb_set_date_fmt(mdb, kDateFormat);
-    mdb_set_shortdate_fmt(mdb, kDateFormat);
     mdb_set_boolean_fmt_numbers(mdb);
     mdb_set_bind_size(mdb, kMemoBuffer);
 
@@ -331,6 +344,9 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
                 break;
             case MDB_DOUBLE:
                 value = mdb_pg_get_double(mdb, col->cur_value_start);
+                break;
+            case MDB_DATETIME:
+                value = jetDateText(mdb_pg_get_double(mdb, col->cur_value_start));
                 break;
             case MDB_BINARY:
                 value = QByteArray(reinterpret_cast<const char*>(mdb->pg_buf) + col->cur_value_start,

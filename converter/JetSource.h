@@ -9,6 +9,10 @@ enum class FileFormat { Jet4, Jet3, Ace, Sqlite, Other };
 FileFormat detectFileFormat(const QByteArray& head);
 QString fileFormatDescription(FileFormat format);
 
+// A Jet date (days since 1899-12-30, the time of day as the fraction) as
+// "YYYY-MM-DD HH:MM:SS", rounded to the second as Access shows it.
+QString jetDateText(double value);
+
 class JetSource : public TableSource {
 public:
     // Raises ShellError when the file cannot be opened as a Jet 4 database.

@@ -624,6 +624,25 @@ private slots:
         QCOMPARE(snapshot(folder.dir.path()), before);
     }
 
+    void jetDates_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("day zero") << 0.0 << "1899-12-30 00:00:00";
+        QTest::newRow("noon next day") << 1.5 << "1899-12-31 12:00:00";
+        QTest::newRow("before day zero") << -1.25 << "1899-12-29 06:00:00";
+        QTest::newRow("a night in spring") << 39537.104166666664 << "2008-03-30 02:30:00";
+        QTest::newRow("just short of a second") << 39537.104166655 << "2008-03-30 02:30:00";
+        QTest::newRow("rounds into the next day") << 39537.9999999 << "2008-03-31 00:00:00";
+        QTest::newRow("last second Jet holds") << 2958465.999988426 << "9999-12-31 23:59:59";
+    }
+    void jetDates()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(jetDateText(value), text);
+    }
+
     void backupNames_data()
     {
         QTest::addColumn<QStringList>("present");  // "name=content"
