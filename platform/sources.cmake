@@ -21,4 +21,5 @@ target_sources(shellcore PRIVATE
   platform/Screen.h platform/Screen.cpp
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp
+  platform/CourseUrlInterceptor.h platform/CourseUrlInterceptor.cpp
 )
