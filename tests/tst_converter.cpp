@@ -360,6 +360,31 @@ private slots:
                  (QStringList{"Мир", QString::fromUtf16(u"ϰαὶ τ\u1F79τ' ἐγὼ Κ\u1F7Bϰλωπα"), "漢字仮名交じり文"}));
     }
 
+    void nullKeptApartFromEmptyText()
+    {
+        // The test files hold no Null: the second row of testV2000's Table1
+        // is edited here the way Jet stores one. Its null mask loses the
+        // bits of C (Byte) and F (Double); A's start moves to B's, leaving
+        // A an empty text that is not Null.
+        QByteArray jet = fileBytes(kTestData + "/testV2000.mdb");
+        const qsizetype row = 27 * 4096 + 3977;  // page 27, row 1, 47 bytes
+        QCOMPARE(jet.mid(row + 33, 14).toHex(' '), QByteArray("61 00 62 00 25 00 23 00 21 00 02 00 ff 00"));
+        jet[row + 41] = 0x23;
+        jet[row + 45] = char(0xff & ~(1 << 2) & ~(1 << 5));
+        Folder folder;
+        QFile f(folder.base());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(jet);
+        f.close();
+        ConvertOptions plain;
+        plain.requireCourseTables = false;
+        convertJetDatabase(folder.base(), plain, {});
+        Readback db(folder.base());
+        QCOMPARE(db.column("SELECT typeof(A) || ':' || A || ' ' || B || ' ' || typeof(C) || ' ' || typeof(F) || ' ' || "
+                           "E FROM Table1 ORDER BY rowid"),
+                 (QStringList{"text:abcdefg hijklmnop integer real 333333333", "text: b null null 0"}));
+    }
+
     void courseTablesInTheProgramsSchema()
     {
         Folder folder;
