@@ -175,6 +175,12 @@ int runConverter(const QStringList& arguments, const std::function<void(const QS
                 .arg(r.tables.size())
                 .arg(rows)
                 .arg(QFileInfo(r.backup).fileName()));
+        // The result has the original's permissions; a course database the
+        // program cannot write to cannot take registrations or results.
+        if (!QFileInfo(r.database).isWritable())
+            out(QStringLiteral("Внимание: %1 только для чтения — программа не сможет сохранять "
+                               "регистрации и результаты, пока файлу не разрешат запись")
+                    .arg(QFileInfo(r.database).fileName()));
         return 0;
     } catch (const std::exception& e) {
         err(QStringLiteral("courseshell-convert: %1.\nНичего не изменено").arg(errorText(e)));

@@ -116,15 +116,39 @@ private:
     sqlite3_stmt* stmt_ = nullptr;
 };
 
-QString sqlType(const SourceColumn& c)
+// Whether a column of numeric affinity stores this decimal text exactly:
+// SQLite turns it into an integer, or into a real that keeps only 15
+// significant digits.
+bool numericAffinityKeeps(const QString& decimal)
 {
+    QString digits = decimal;
+    digits.remove(QLatin1Char('-'));
+    const qsizetype point = digits.indexOf(QLatin1Char('.'));
+    if (point >= 0) {
+        while (digits.endsWith(QLatin1Char('0')))
+            digits.chop(1);
+        if (digits.endsWith(QLatin1Char('.')))
+            return digits.size() - 1 <= 18;  // a whole number: a 64-bit integer
+        digits.remove(point, 1);
+    }
+    while (digits.startsWith(QLatin1Char('0')))
+        digits.remove(0, 1);
+    return digits.size() <= (point >= 0 ? 15 : 18);
+}
+
+bool isDecimalKind(ColumnKind k) { return k == ColumnKind::Currency || k == ColumnKind::Decimal; }
+
+QString sqlType(const SourceColumn& c, bool exactText)
+{
+    // A decimal column holding a value a number would round is kept as
+    // text, the digits exactly as the file has them.
+    if (exactText)
+        return QStringLiteral("DECIMAL TEXT");
     switch (c.kind) {
     case ColumnKind::Boolean: return QStringLiteral("BOOLEAN");
     case ColumnKind::Byte:
     case ColumnKind::Integer:
     case ColumnKind::LongInteger: return QStringLiteral("INTEGER");
-    // Numeric affinity keeps a decimal exact: SQLite stores the text when
-    // a number would lose digits.
     case ColumnKind::Currency: return QStringLiteral("DECIMAL(19,4)");
     case ColumnKind::Decimal: return QStringLiteral("DECIMAL(%1,%2)").arg(c.precision).arg(c.scale);
     case ColumnKind::Single: return QStringLiteral("FLOAT");
@@ -180,6 +204,7 @@ struct Mapping {
     std::vector<QString> targetColumns;
     std::vector<int> sourceIndex;  // per target column
     const CourseTableSchema* course = nullptr;  // null for a plain copy
+    std::vector<bool> exactText = {};  // per target column of a plain copy
 };
 
 struct Plan {
@@ -308,7 +333,7 @@ QString createSql(const Mapping& m, const SourceTable& table)
         return m.course->createSql;
     QStringList columns;
     for (size_t i = 0; i < m.targetColumns.size(); ++i) {
-        const QString type = sqlType(table.columns[size_t(m.sourceIndex[i])]);
+        const QString type = sqlType(table.columns[size_t(m.sourceIndex[i])], !m.exactText.empty() && m.exactText[i]);
         columns << (type.isEmpty() ? quoted(m.targetColumns[i]) : quoted(m.targetColumns[i]) + QLatin1Char(' ') + type);
     }
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(quoted(m.target), columns.join(QStringLiteral(", ")));
@@ -324,6 +349,30 @@ QString insertSql(const Mapping& m)
     }
     return QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
         .arg(quoted(m.target), columns.join(QStringLiteral(", ")), marks.join(QStringLiteral(", ")));
+}
+
+// Reads a table with decimal columns once ahead, to learn which of them
+// hold a value that numeric storage would round.
+void chooseDecimalStorage(TableSource& source, Plan& p)
+{
+    const SourceTable& table = *p.table;
+    std::vector<bool> exact(table.columns.size(), false);
+    bool any = false;
+    for (const SourceColumn& c : table.columns)
+        any = any || isDecimalKind(c.kind);
+    if (!any)
+        return;
+    source.readRows(table, [&](const SourceRow& row) {
+        for (size_t c = 0; c < row.size(); ++c)
+            if (isDecimalKind(table.columns[c].kind) && row[c].isValid() && !numericAffinityKeeps(row[c].toString()))
+                exact[c] = true;
+    });
+    for (Mapping& m : p.targets) {
+        if (m.course)
+            continue;
+        for (int index : m.sourceIndex)
+            m.exactText.push_back(exact[size_t(index)]);
+    }
 }
 
 std::vector<Plan> plan(TableSource& source, const ConvertOptions& options)
@@ -409,7 +458,9 @@ std::vector<CopiedTable> writeSqliteDatabase(TableSource& source, const QString&
                                              const QString& password, const ConvertOptions& options,
                                              const ProgressLine& progress)
 {
-    const std::vector<Plan> plans = plan(source, options);
+    std::vector<Plan> plans = plan(source, options);
+    for (Plan& p : plans)
+        chooseDecimalStorage(source, p);
 
     Sqlite db(path);
     // The file is private until it is renamed into place, and discarded on

@@ -395,11 +395,19 @@ private slots:
         f.close();
         FixtureSource source;
         fillCourse(source);
+        // A table of the teacher's own, beside the course's.
+        auto& notes = source.add("Заметки", {{"Текст", ColumnKind::Memo, 0, 0, 0}, {"Балл", ColumnKind::Double, 8, 0, 0},
+                                             {"Готово", ColumnKind::Boolean, 0, 0, 0},
+                                             {"Сумма", ColumnKind::Currency, 8, 0, 0},
+                                             {"Файл", ColumnKind::OleObject, 0, 0, 0}});
+        source.addRow(notes, {QString(5000, QChar(0x044F)), 0.1, num(1), str("1234567890123.4567"),
+                              QByteArray("\x00\x01\xff", 3)});
+        source.addRow(notes, {Null, Null, num(0), Null, Null});
         QStringList lines;
         const ConversionResult r =
             replaceWithSqlite(source, folder.base(), ConvertOptions{}, [&](const QString& l) { lines << l; });
         QCOMPARE(fileBytes(folder.dir.filePath("Base.jet4.mdb")), jet);
-        QCOMPARE(lines, (QStringList{"USERS → Users: строк 2", "Vopros: строк 3", "Rezult: строк 3"}));
+        QCOMPARE(lines, (QStringList{"USERS → Users: строк 2", "Vopros: строк 3", "Rezult: строк 3", "Заметки: строк 2"}));
         QCOMPARE(filesIn(folder.dir.path()),
                  (QStringList{"Base.jet4.mdb", "Base.mdb"}));
 
@@ -441,7 +449,22 @@ private slots:
             w.close();
         }
         QSqlDatabase::removeDatabase("writer");
-        QCOMPARE(r.tables.size(), size_t(3));
+        QCOMPARE(r.tables.size(), size_t(4));
+        QCOMPARE(db.value("SELECT sql FROM sqlite_master WHERE name = 'Заметки'").toString(),
+                 QString("CREATE TABLE \"Заметки\" (\"Текст\" TEXT, \"Балл\" DOUBLE, \"Готово\" BOOLEAN, "
+                         "\"Сумма\" DECIMAL TEXT, \"Файл\" BLOB)"));
+        QSqlQuery notesRows = db.query("SELECT * FROM \"Заметки\" ORDER BY rowid");
+        QVERIFY(notesRows.next());
+        QCOMPARE(notesRows.value(0).toString(), QString(5000, QChar(0x044F)));
+        QCOMPARE(notesRows.value(1).toDouble(), 0.1);
+        QCOMPARE(notesRows.value(2).toInt(), 1);
+        // 17 significant digits: a number would round them, so the column
+        // keeps its decimals as text.
+        QCOMPARE(notesRows.value(3).toString(), QString("1234567890123.4567"));
+        QCOMPARE(notesRows.value(4).toByteArray(), QByteArray("\x00\x01\xff", 3));
+        QVERIFY(notesRows.next());
+        QVERIFY(notesRows.value(0).isNull() && notesRows.value(1).isNull() && notesRows.value(3).isNull()
+                && notesRows.value(4).isNull());
     }
 
     void extraColumnsOfACourseTableAreKeptToo()
