@@ -94,8 +94,12 @@ public:
             sqlite3_bind_double(stmt_, i, value.toDouble());
             break;
         case QMetaType::QByteArray: {
+            // An empty object is not Null: SQLite binds a blob without data as one.
             const QByteArray bytes = value.toByteArray();
-            sqlite3_bind_blob(stmt_, i, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
+            if (bytes.isEmpty())
+                sqlite3_bind_zeroblob(stmt_, i, 0);
+            else
+                sqlite3_bind_blob(stmt_, i, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
             break;
         }
         default:

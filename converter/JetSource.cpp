@@ -123,7 +123,8 @@ QByteArray readOle(MdbHandle* mdb, MdbColumn* col, const QString& where)
     // object's chunks into the same buffer one page at a time.
     char header[MDB_MEMO_OVERHEAD];
     std::memcpy(header, col->bind_ptr, MDB_MEMO_OVERHEAD);
-    const quint32 declared = quint32(mdb_get_int32(header, 0)) & 0x00ffffffu;
+    // The top two bits flag where the object lives; the rest is its length.
+    const quint32 declared = quint32(mdb_get_int32(header, 0)) & 0x3fffffffu;
     QByteArray bytes;
     size_t len = mdb_ole_read(mdb, col, header, kFieldBuffer);
     bytes.append(static_cast<const char*>(col->bind_ptr), qsizetype(len));

@@ -407,11 +407,12 @@ private slots:
         source.addRow(notes, {QString(5000, QChar(0x044F)), 0.1, num(1), str("1234567890123.4567"),
                               QByteArray("\x00\x01\xff", 3)});
         source.addRow(notes, {Null, Null, num(0), Null, Null});
+        source.addRow(notes, {str(""), 0.0, num(0), str("0"), QByteArray()});
         QStringList lines;
         const ConversionResult r =
             replaceWithSqlite(source, folder.base(), ConvertOptions{}, [&](const QString& l) { lines << l; });
         QCOMPARE(fileBytes(folder.dir.filePath("Base.jet4.mdb")), jet);
-        QCOMPARE(lines, (QStringList{"USERS → Users: строк 2", "Vopros: строк 3", "Rezult: строк 3", "Заметки: строк 2"}));
+        QCOMPARE(lines, (QStringList{"USERS → Users: строк 2", "Vopros: строк 3", "Rezult: строк 3", "Заметки: строк 3"}));
         QCOMPARE(filesIn(folder.dir.path()),
                  (QStringList{"Base.jet4.mdb", "Base.mdb"}));
 
@@ -469,6 +470,9 @@ private slots:
         QVERIFY(notesRows.next());
         QVERIFY(notesRows.value(0).isNull() && notesRows.value(1).isNull() && notesRows.value(3).isNull()
                 && notesRows.value(4).isNull());
+        QCOMPARE(db.column("SELECT typeof(\"Текст\") || ' ' || typeof(\"Файл\") || ' ' || length(\"Файл\") "
+                           "FROM \"Заметки\" WHERE rowid = 3"),
+                 QStringList{"text blob 0"});
     }
 
     void extraColumnsOfACourseTableAreKeptToo()
