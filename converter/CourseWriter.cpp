@@ -12,9 +12,6 @@
 
 namespace {
 
-// Progress on a long table at most this often.
-constexpr qint64 kProgressIntervalMs = 1000;
-
 QString quoted(const QString& identifier)
 {
     QString q = identifier;
@@ -504,7 +501,7 @@ std::vector<CopiedTable> writeSqliteDatabase(TableSource& source, const QString&
                     throw ShellError(QStringLiteral("Таблица %1, строка %2: ошибка SQLite: %3")
                                          .arg(table.name).arg(row).arg(db.lastError()));
             }
-            if (progress && sinceProgress.elapsed() >= kProgressIntervalMs) {
+            if (progress && sinceProgress.elapsed() >= options.progressIntervalMs) {
                 progress(QStringLiteral("%1: %2 из %3 строк…").arg(table.name).arg(row).arg(table.rowCount));
                 sinceProgress.restart();
             }

@@ -13,6 +13,8 @@ struct ConvertOptions {
     // A course text longer than its field's size is refused unless this is
     // on; then it is stored whole, as the program reads stored values whole.
     bool keepLongValues = false;
+    // How often a long table reports how far it has got.
+    qint64 progressIntervalMs = 1000;
 };
 
 struct CopiedTable {

@@ -492,6 +492,21 @@ private slots:
                  (QStringList{"1 Chiefexaminer", "2 student"}));
     }
 
+    void longTablesReportHowFarTheyHaveGot()
+    {
+        Folder folder;
+        QFile(folder.base()).open(QIODevice::WriteOnly);
+        FixtureSource source;
+        fillCourse(source);
+        ConvertOptions everyRow;
+        everyRow.progressIntervalMs = 0;
+        QStringList lines;
+        replaceWithSqlite(source, folder.base(), everyRow, [&](const QString& l) { lines << l; });
+        QCOMPARE(lines.mid(lines.indexOf("USERS → Users: строк 2") + 1, 4),
+                 (QStringList{"Vopros: 1 из 3 строк…", "Vopros: 2 из 3 строк…", "Vopros: 3 из 3 строк…",
+                              "Vopros: строк 3"}));
+    }
+
     void longTextsKeptWholeOnRequest()
     {
         Folder folder;
