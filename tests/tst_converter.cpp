@@ -718,6 +718,23 @@ private slots:
         QCOMPARE(jetDateText(value), text);
     }
 
+    void commandLineMistakesShowTheUsage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList{};
+        QTest::newRow("unknown option") << QStringList{"--force", "."};
+        QTest::newRow("two databases") << QStringList{"a.mdb", "b.mdb"};
+    }
+    void commandLineMistakesShowTheUsage()
+    {
+        QFETCH(QStringList, args);
+        QProcess p;
+        p.start(kConverter, args);
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(QString::fromUtf8(p.readAllStandardError()).contains("Использование: courseshell-convert"));
+    }
+
     void backupNames_data()
     {
         QTest::addColumn<QStringList>("present");  // "name=content"
