@@ -227,6 +227,46 @@ private:
     mutable std::vector<SourceTable> defs_;
 };
 
+// The sample course's own database, built from course/Base.sql, handed over
+// as if its rows came from a Jet file: what a teacher's course holds.
+class SampleCourse : public TableSource {
+public:
+    explicit SampleCourse(const QString& path)
+        : db_(path)
+    {
+        for (const char* name : {"Users", "Vopros", "Rezult"}) {
+            SourceTable t{name, {}, 0};
+            QSqlQuery info = db_.query(QString("SELECT name, type FROM pragma_table_info('%1')").arg(name));
+            while (info.next()) {
+                const QString type = info.value(1).toString();
+                SourceColumn c{info.value(0).toString(), ColumnKind::Text, 0, 0, 0};
+                if (type.startsWith("VARCHAR"))
+                    c.size = type.mid(8).chopped(1).toInt();
+                else
+                    c.kind = type == "DATETIME" ? ColumnKind::DateTime : ColumnKind::LongInteger;
+                t.columns.push_back(c);
+            }
+            t.rowCount = db_.value(QString("SELECT count(*) FROM %1").arg(name)).toLongLong();
+            tables_.push_back(t);
+        }
+    }
+    const std::vector<SourceTable>& tables() const override { return tables_; }
+    void readRows(const SourceTable& table, const RowHandler& handle) override
+    {
+        QSqlQuery rows = db_.query(QString("SELECT * FROM %1 ORDER BY rowid").arg(table.name));
+        SourceRow row(table.columns.size());
+        while (rows.next()) {
+            for (int c = 0; c < int(row.size()); ++c)
+                row[size_t(c)] = rows.value(c).isNull() ? QVariant() : rows.value(c);
+            handle(row);
+        }
+    }
+
+private:
+    Readback db_;
+    std::vector<SourceTable> tables_;
+};
+
 SourceColumn text(const QString& name, int size) { return {name, ColumnKind::Text, size, 0, 0}; }
 SourceColumn number(const QString& name) { return {name, ColumnKind::LongInteger, 4, 0, 0}; }
 SourceColumn date(const QString& name) { return {name, ColumnKind::DateTime, 8, 0, 0}; }
@@ -473,6 +513,36 @@ private slots:
         QCOMPARE(db.column("SELECT typeof(\"Текст\") || ' ' || typeof(\"Файл\") || ' ' || length(\"Файл\") "
                            "FROM \"Заметки\" WHERE rowid = 3"),
                  QStringList{"text blob 0"});
+    }
+
+    void theSampleCourseComesOutAsItWent()
+    {
+        Folder folder;
+        const QString built = folder.dir.filePath("built.sqlite");
+        QProcess sqlite;
+        sqlite.setStandardInputFile(kBaseSql);
+        sqlite.start("sqlite3", {"-bail", built});
+        QVERIFY(sqlite.waitForFinished(60000) && sqlite.exitCode() == 0);
+        QFile(folder.base()).open(QIODevice::WriteOnly);
+        {
+            SampleCourse course(built);
+            replaceWithSqlite(course, folder.base(), ConvertOptions{}, {});
+        }
+        Readback before(built);
+        Readback after(folder.base());
+        for (const char* table : {"Users", "Vopros", "Rezult"}) {
+            const QString all = QString("SELECT quote(%1) FROM %2 ORDER BY rowid");
+            QStringList columns;
+            QSqlQuery info = before.query(QString("SELECT name FROM pragma_table_info('%1')").arg(table));
+            while (info.next())
+                columns << '"' + info.value(0).toString() + '"';
+            const QString select = all.arg(columns.join(") || ',' || quote("), table);
+            const QStringList rows = before.column(select);
+            QVERIFY(rows.size() >= 2);
+            QCOMPARE(after.column(select), rows);
+        }
+        QCOMPARE(after.column("SELECT sql FROM sqlite_master WHERE name IN ('Users', 'Vopros', 'Rezult') ORDER BY rowid"),
+                 before.column("SELECT sql FROM sqlite_master WHERE name IN ('Users', 'Vopros', 'Rezult') ORDER BY rowid"));
     }
 
     void extraColumnsOfACourseTableAreKeptToo()
