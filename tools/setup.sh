@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools
   qt6-webengine-dev qt6-multimedia-dev qt6-translations-l10n
   libqt6sql6-sqlite libsqlite3-dev sqlite3
+  mdbtools-dev mdbtools
   libgl-dev
   fonts-liberation fonts-dejavu-core fonts-sil-andika fonts-paratype
   xvfb xauth xdg-utils
