@@ -12,4 +12,9 @@ target_sources(shellcore PRIVATE
   platform/Screen.h platform/Screen.cpp
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp
+  platform/IntegerText.h platform/IntegerText.cpp
+  platform/LocaleText.h platform/LocaleText.cpp
+  platform/PanelStatusBar.h platform/PanelStatusBar.cpp
+  platform/FindDialog.h platform/FindDialog.cpp
+  platform/WebBrowser.h platform/WebBrowser.cpp
 )
