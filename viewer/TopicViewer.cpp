@@ -11,8 +11,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTreeWidget>
 
 namespace {
@@ -59,8 +61,10 @@ void TopicViewer::attach(const ViewerControls& controls)
     connect(c_.BitBtn4, &QPushButton::clicked, this, handler(this, &TopicViewer::BitBtn4Click));
     connect(c_.BitBtn5, &QPushButton::clicked, this, handler(this, &TopicViewer::BitBtn5Click));
     connect(c_.ComboBoxEx1, &QComboBox::editTextChanged, this, handler(this, &TopicViewer::ComboBoxEx1Change));
-    connect(c_.ComboBoxEx1->lineEdit(), &QLineEdit::editingFinished, this,
-            handler(this, &TopicViewer::ComboBoxEx1EndEdit));
+    // The end of an edit is Enter or the focus leaving the text field, each
+    // once: QLineEdit::editingFinished comes twice for one Enter.
+    // The box has the focus and hands keys on to its text field itself.
+    c_.ComboBoxEx1->installEventFilter(this);
     connect(&Timer1, &QTimer::timeout, this, handler(this, &TopicViewer::Timer1Timer));
     Timer1.start();
 }
@@ -103,7 +107,15 @@ QTreeWidgetItem* TopicViewer::nodeAt(int flatIndex) const
 
 bool TopicViewer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == c_.TreeView1->viewport()) {
+    if (watched == c_.ComboBoxEx1) {
+        const bool enter = event->type() == QEvent::KeyPress
+            && (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return
+                || static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+        const bool leaving = event->type() == QEvent::FocusOut
+            && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+        if (enter || leaving)
+            endEdit();
+    } else if (watched == c_.TreeView1->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
@@ -201,6 +213,16 @@ void TopicViewer::applyZoom(int percent)
 void TopicViewer::ComboBoxEx1Change(const QString& text)
 {
     c_.Label1->setText(text);
+}
+
+void TopicViewer::endEdit()
+{
+    // The error box of a bad zoom text takes the focus from the text field,
+    // which must not end the same edit a second time.
+    if (endingEdit_)
+        return;
+    const QScopedValueRollback busy(endingEdit_, true);
+    guarded([this] { ComboBoxEx1EndEdit(); });
 }
 
 void TopicViewer::ComboBoxEx1EndEdit()

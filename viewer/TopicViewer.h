@@ -73,9 +73,11 @@ private:
     void fillTree();
     QStringList zoomList() const;
     void applyZoom(int percent);
+    void endEdit();
 
     const ViewerCatalogue& catalogue_;
     ViewerControls c_{};
     std::array<QPixmap, 4> ImageList1;
     QTimer Timer1;
+    bool endingEdit_ = false;
 };
