@@ -11,15 +11,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTreeWidget>
-
-namespace {
-const QColor kCream(255, 251, 240);
-}
 
 TopicViewer::TopicViewer(const ViewerCatalogue& catalogue) : catalogue_(catalogue)
 {
@@ -34,16 +31,16 @@ TopicViewer::TopicViewer(const ViewerCatalogue& catalogue) : catalogue_(catalogu
 void TopicViewer::attach(const ViewerControls& controls)
 {
     c_ = controls;
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, kCream);
-    setPalette(cream);
-    setAutoFillBackground(true);
 
     // The tree shows its selection only while it has the keyboard.
     QPalette tree = c_.TreeView1->palette();
     tree.setColor(QPalette::Inactive, QPalette::Highlight, tree.color(QPalette::Active, QPalette::Base));
     tree.setColor(QPalette::Inactive, QPalette::HighlightedText, tree.color(QPalette::Active, QPalette::Text));
     c_.TreeView1->setPalette(tree);
+    // Long node texts scroll sideways rather than being cut short.
+    c_.TreeView1->setTextElideMode(Qt::ElideNone);
+    c_.TreeView1->header()->setStretchLastSection(false);
+    c_.TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     fillTree();
     c_.TreeView1->viewport()->installEventFilter(this);
 
