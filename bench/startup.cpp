@@ -1,21 +1,13 @@
 // Process start to the main menu's first paint, against an empty Qt window
 // started the same way; and the resident memory of each at that moment.
+#include "bench/BenchSupport.h"
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-long long monotonicNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
-}
 
 struct Run {
     double ms;
@@ -35,13 +27,6 @@ Run once(const QString& child, const QString& mode, const QString& dir)
         return {-1, 0};
     }
     return {(out[0].toLongLong() - start) / 1e6, out[1].toLong()};
-}
-
-template <class T>
-T median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
