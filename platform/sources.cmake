@@ -17,4 +17,5 @@ target_sources(shellcore PRIVATE
   platform/PanelStatusBar.h platform/PanelStatusBar.cpp
   platform/FindDialog.h platform/FindDialog.cpp
   platform/WebBrowser.h platform/WebBrowser.cpp
+  platform/TreeLinesStyle.h platform/TreeLinesStyle.cpp
 )

@@ -4,6 +4,7 @@
 #include "platform/IntegerText.h"
 #include "platform/LocaleText.h"
 #include "platform/PanelStatusBar.h"
+#include "platform/TreeLinesStyle.h"
 #include "platform/WebBrowser.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
@@ -41,6 +42,7 @@ void TopicViewer::attach(const ViewerControls& controls)
     c_.TreeView1->setTextElideMode(Qt::ElideNone);
     c_.TreeView1->header()->setStretchLastSection(false);
     c_.TreeView1->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    showTreeLines(c_.TreeView1);
     fillTree();
     c_.TreeView1->viewport()->installEventFilter(this);
 
