@@ -2,8 +2,6 @@
 // started the same way; and the resident memory of each at that moment.
 #include "bench/BenchSupport.h"
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
 #include <cstdio>
 #include <vector>
 
@@ -14,18 +12,12 @@ struct Run {
     long rssKb;
 };
 
-Run once(const QString& child, const QString& mode, const QString& dir)
+Run once(const BenchArguments& args, const QString& mode)
 {
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    const long long start = monotonicNs();
-    p.start(child, {mode});
-    p.waitForFinished(60000);
-    const QList<QByteArray> out = p.readAllStandardOutput().trimmed().split(' ');
-    if (out.size() < 2) {
-        std::fprintf(stderr, "%s run failed: %s\n", qPrintable(mode), p.readAllStandardError().constData());
+    long long start = 0;
+    const QByteArrayList out = runChild(args, mode, 2, &start);
+    if (out.isEmpty())
         return {-1, 0};
-    }
     return {(out[0].toLongLong() - start) / 1e6, out[1].toLong()};
 }
 
@@ -34,23 +26,17 @@ Run once(const QString& child, const QString& mode, const QString& dir)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup <child> <course dir>\n");
+    const std::optional<BenchArguments> args = benchArguments(argc, argv, "bench_startup");
+    if (!args)
         return 2;
-    }
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    const QString child = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString dir = QString::fromLocal8Bit(argv[2]);
     const int rounds = 15;
     std::vector<double> menuMs, emptyMs;
     std::vector<long> menuKb, emptyKb;
-    once(child, "menu", dir);  // warm the file cache for both
-    once(child, "empty", dir);
+    once(*args, "menu");  // warm the file cache for both
+    once(*args, "empty");
     for (int i = 0; i < rounds; ++i) {
-        const Run m = once(child, "menu", dir);
-        const Run e = once(child, "empty", dir);
+        const Run m = once(*args, "menu");
+        const Run e = once(*args, "empty");
         menuMs.push_back(m.ms);
         emptyMs.push_back(e.ms);
         menuKb.push_back(m.rssKb);

@@ -3,8 +3,6 @@
 // cold (first page of a fresh process) and warm (later pages).
 #include "bench/BenchSupport.h"
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
 #include <cstdio>
 #include <vector>
 
@@ -15,17 +13,11 @@ struct Run {
     double warmMs = -1;
 };
 
-Run once(const QString& child, const QString& mode, const QString& dir)
+Run once(const BenchArguments& args, const QString& mode)
 {
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    p.start(child, {mode});
-    p.waitForFinished(120000);
-    const QList<QByteArray> out = p.readAllStandardOutput().trimmed().split(' ');
-    if (out.size() < 2) {
-        std::fprintf(stderr, "%s run failed: %s\n", qPrintable(mode), p.readAllStandardError().constData());
+    const QByteArrayList out = runChild(args, mode, 2);
+    if (out.isEmpty())
         return {};
-    }
     return {out[0].toDouble(), out[1].toDouble()};
 }
 
@@ -34,22 +26,16 @@ Run once(const QString& child, const QString& mode, const QString& dir)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_viewer <child> <course dir>\n");
+    const std::optional<BenchArguments> args = benchArguments(argc, argv, "bench_viewer");
+    if (!args)
         return 2;
-    }
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    const QString child = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString dir = QString::fromLocal8Bit(argv[2]);
     const int rounds = 7;
-    once(child, "shell", dir);  // warm the file cache for both
-    once(child, "bare", dir);
+    once(*args, "shell");  // warm the file cache for both
+    once(*args, "bare");
     std::vector<double> shellCold, shellWarm, bareCold, bareWarm;
     for (int i = 0; i < rounds; ++i) {
-        const Run s = once(child, "shell", dir);
-        const Run b = once(child, "bare", dir);
+        const Run s = once(*args, "shell");
+        const Run b = once(*args, "bare");
         shellCold.push_back(s.coldMs);
         shellWarm.push_back(s.warmMs);
         bareCold.push_back(b.coldMs);

@@ -56,19 +56,18 @@ private:
 
 class BrowserTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<CourseFolder> folder;
+    std::unique_ptr<ViewerCourse> course;
+    CourseFolder* folder = nullptr;
 
 private slots:
     void init()
     {
-        folder = std::make_unique<CourseFolder>();
-        writeCoursePages(*folder);
-        createScreens();
+        course = std::make_unique<ViewerCourse>();
+        folder = &course->folder;
     }
     void cleanup()
     {
-        releaseScreens();
-        folder.reset();
+        course.reset();
     }
 
     void beforeAnyPage_data()

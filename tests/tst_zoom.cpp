@@ -38,7 +38,8 @@ void type(QComboBox* box, const QString& text, Qt::Key ending)
 
 class ZoomTest : public QObject {
     Q_OBJECT
-    std::unique_ptr<CourseFolder> folder;
+    std::unique_ptr<ViewerCourse> course;
+    CourseFolder* folder = nullptr;
     TopicViewer* v = nullptr;
 
     QComboBox* box() const { return v->controls().ComboBoxEx1; }
@@ -48,17 +49,15 @@ class ZoomTest : public QObject {
 private slots:
     void initTestCase()
     {
-        folder = std::make_unique<CourseFolder>();
-        writeCoursePages(*folder);
-        createScreens();
+        course = std::make_unique<ViewerCourse>();
+        folder = &course->folder;
         v = viewerScreen("Form8");
         showScreen(v);
         QVERIFY(clickNodeAndWait(v, 1));
     }
     void cleanupTestCase()
     {
-        releaseScreens();
-        folder.reset();
+        course.reset();
     }
     void init()
     {

@@ -1,7 +1,6 @@
 #include "tests/support/ViewerDriver.h"
 #include "platform/WebBrowser.h"
 #include "shell/ScreenRegistry.h"
-#include "tests/support/CourseFolder.h"
 #include "viewer/TopicViewer.h"
 #include <QSignalSpy>
 #include <QTest>
@@ -25,6 +24,17 @@ void writeCoursePages(CourseFolder& folder)
         for (const PageEntry& page : catalogue->pages)
             folder.write(page.path, "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>" + page.path.toUtf8()
                                         + "</title></head><body><p>Альфа бета альфа.</p><p>АЛЬФА-канал.</p></body></html>");
+}
+
+ViewerCourse::ViewerCourse()
+{
+    writeCoursePages(folder);
+    createScreens();
+}
+
+ViewerCourse::~ViewerCourse()
+{
+    releaseScreens();
 }
 
 void clickNode(TopicViewer* viewer, int flatIndex)

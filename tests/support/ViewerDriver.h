@@ -6,7 +6,8 @@
 #include <QVariant>
 #include <functional>
 
-class CourseFolder;
+#include "tests/support/CourseFolder.h"
+
 class TopicViewer;
 class WebBrowser;
 
@@ -16,6 +17,14 @@ WebBrowser& browserOf(TopicViewer* viewer);
 // Writes every page both catalogues name, each titled with its own path
 // and holding the words the find tests look for.
 void writeCoursePages(CourseFolder& folder);
+
+// A course folder holding those pages, made the current directory, with
+// the program's screens created in it for the life of the object.
+struct ViewerCourse {
+    ViewerCourse();
+    ~ViewerCourse();
+    CourseFolder folder;
+};
 
 // A left click on the node (its group expanded first so it can be hit).
 void clickNode(TopicViewer* viewer, int flatIndex);
