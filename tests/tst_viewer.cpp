@@ -212,6 +212,25 @@ private slots:
         QCOMPARE(v->windowTitle(), QString("Тема  4. Классы и объекты языка JavaScript"));
     }
 
+    void selectionShownOnlyWhileTheTreeHasFocus()
+    {
+        TopicViewer* v = viewerScreen("Form8");
+        showScreen(v);
+        QVERIFY(QTest::qWaitForWindowActive(v));
+        QTreeWidget* tree = v->controls().TreeView1;
+        const auto highlighted = [tree] {
+            return tree->palette().color(QPalette::Highlight) != tree->palette().color(QPalette::Base);
+        };
+        QVERIFY(clickNodeAndWait(v, 1));
+        tree->setFocus();
+        QVERIFY(highlighted());
+        v->controls().BitBtn3->setFocus();
+        QVERIFY(!highlighted());
+        QVERIFY(v->nodeAt(1)->isSelected());
+        tree->setFocus();
+        QVERIFY(highlighted());
+    }
+
     void stateKeptAfterCloseAndReopen()
     {
         TopicViewer* v = viewerScreen("Form8");

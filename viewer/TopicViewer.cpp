@@ -9,6 +9,7 @@
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
 #include "viewer/PageZoom.h"
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,11 +34,8 @@ void TopicViewer::attach(const ViewerControls& controls)
 {
     c_ = controls;
 
-    // The tree shows its selection only while it has the keyboard.
-    QPalette tree = c_.TreeView1->palette();
-    tree.setColor(QPalette::Inactive, QPalette::Highlight, tree.color(QPalette::Active, QPalette::Base));
-    tree.setColor(QPalette::Inactive, QPalette::HighlightedText, tree.color(QPalette::Active, QPalette::Text));
-    c_.TreeView1->setPalette(tree);
+    c_.TreeView1->installEventFilter(this);
+    showSelectionHighlight(false);
     // Long node texts scroll sideways rather than being cut short.
     c_.TreeView1->setTextElideMode(Qt::ElideNone);
     c_.TreeView1->header()->setStretchLastSection(false);
@@ -90,6 +88,19 @@ void TopicViewer::fillTree()
     c_.TreeView1->collapseAll();
 }
 
+void TopicViewer::showSelectionHighlight(bool shown)
+{
+    // The tree shows its selection only while it has the keyboard.
+    QPalette tree = c_.TreeView1->palette();
+    const QPalette standard = QApplication::palette(c_.TreeView1);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        tree.setColor(group, QPalette::Highlight, standard.color(group, shown ? QPalette::Highlight : QPalette::Base));
+        tree.setColor(group, QPalette::HighlightedText,
+                      standard.color(group, shown ? QPalette::HighlightedText : QPalette::Text));
+    }
+    c_.TreeView1->setPalette(tree);
+}
+
 QTreeWidgetItem* TopicViewer::nodeAt(int flatIndex) const
 {
     int index = 0;
@@ -114,6 +125,9 @@ bool TopicViewer::eventFilter(QObject* watched, QEvent* event)
             && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
         if (enter || leaving)
             endEdit();
+    } else if (watched == c_.TreeView1) {
+        if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            showSelectionHighlight(event->type() == QEvent::FocusIn);
     } else if (watched == c_.TreeView1->viewport()) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:

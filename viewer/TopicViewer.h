@@ -71,6 +71,7 @@ protected:
 
 private:
     void fillTree();
+    void showSelectionHighlight(bool shown);
     QStringList zoomList() const;
     void applyZoom(int percent);
     void endEdit();
