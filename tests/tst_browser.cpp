@@ -2,6 +2,7 @@
 // page shown and what they do before the first page.
 #include "platform/FindDialog.h"
 #include "platform/ShellApplication.h"
+#include "platform/ShellError.h"
 #include "platform/WebBrowser.h"
 #include "shell/ScreenRegistry.h"
 #include "viewer/TopicViewer.h"
@@ -97,6 +98,13 @@ private slots:
         // The screen goes on working.
         QVERIFY(clickNodeAndWait(v, 3));
         QCOMPARE(v->windowTitle(), QString("Тема 3. КОММУТАЦИЯ В ТЕЛЕКОММУНИКАЦИЯХ"));
+    }
+
+    void navigateRefusesARelativePath()
+    {
+        WebBrowser& browser = browserOf(viewerScreen("Form8"));
+        QVERIFY_THROWS_EXCEPTION(ShellError, browser.navigate("HTML/page0_L.html"));
+        QVERIFY(!browser.hasDocument());
     }
 
     void previewRendersTheShownPage()
