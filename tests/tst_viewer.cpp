@@ -105,6 +105,37 @@ private slots:
         QCOMPARE(v->windowTitle(), caption.isEmpty() ? kBefore : caption);
     }
 
+    void zoomBoxHiddenButReachedWithTab_data()
+    {
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("lectures") << "Form8";
+        QTest::newRow("about") << "Form24";
+    }
+    void zoomBoxHiddenButReachedWithTab()
+    {
+        QFETCH(QString, screen);
+        TopicViewer* v = viewerScreen(qPrintable(screen));
+        showScreen(v);
+        QVERIFY(QTest::qWaitForWindowActive(v));
+        const ViewerControls& c = v->controls();
+        // Whatever point of the zoom box is tried, something lies on top:
+        // the panel, and on the lectures screen the browser's top edge.
+        const QRect box = c.ComboBoxEx1->geometry();
+        for (const QPoint& p : {box.topLeft(), box.center(), box.bottomRight()}) {
+            QWidget* hit = v->childAt(p);
+            QVERIFY(hit);
+            QVERIFY(hit != c.ComboBoxEx1 && !c.ComboBoxEx1->isAncestorOf(hit));
+        }
+        QCOMPARE(v->childAt(box.center())->parentWidget(), c.Panel1);
+        const QList<QWidget*> order = {c.WebBrowser1, c.TreeView1, c.BitBtn1, c.BitBtn2,
+                                       c.BitBtn3, c.BitBtn4, c.BitBtn5, c.ComboBoxEx1};
+        c.WebBrowser1->setFocus();
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), order[i]);
+        }
+    }
+
     void treeShape_data()
     {
         QTest::addColumn<QString>("screen");

@@ -47,6 +47,8 @@ void TopicViewer::attach(const ViewerControls& controls)
     // The zoom list is fixed data: typing must neither add to it nor be
     // completed from it.
     c_.ComboBoxEx1->setCompleter(nullptr);
+    for (int i = 0; i < c_.ComboBoxEx1->count(); ++i)
+        c_.ComboBoxEx1->setItemData(i, QSize(0, 16), Qt::SizeHintRole);
     c_.ComboBoxEx1->setEditText(c_.ComboBoxEx1->itemText(1));
 
     c_.StatusBar1->addPanel(800, Qt::AlignRight);
