@@ -11,10 +11,9 @@
 #include "viewer/PageZoom.h"
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -60,9 +59,9 @@ void TopicViewer::attach(const ViewerControls& controls)
     connect(c_.BitBtn4, &QPushButton::clicked, this, handler(this, &TopicViewer::BitBtn4Click));
     connect(c_.BitBtn5, &QPushButton::clicked, this, handler(this, &TopicViewer::BitBtn5Click));
     connect(c_.ComboBoxEx1, &QComboBox::editTextChanged, this, handler(this, &TopicViewer::ComboBoxEx1Change));
-    // The end of an edit is Enter or the focus leaving the text field, each
-    // once: QLineEdit::editingFinished comes twice for one Enter.
-    // The box has the focus and hands keys on to its text field itself.
+    // The end of an edit is Enter or the focus leaving the box, each once
+    // (QLineEdit::editingFinished comes twice for one Enter). The box, not
+    // its text field, has the focus and sees the keys first.
     c_.ComboBoxEx1->installEventFilter(this);
     connect(&Timer1, &QTimer::timeout, this, handler(this, &TopicViewer::Timer1Timer));
     Timer1.start();
