@@ -2,7 +2,7 @@
 // and a large course database generated in memory (the mapping and SQLite
 // writing alone, the part that grows with a course's results). The floor of
 // a test database is mdb-export printing all its tables.
-#include "BenchTable.h"
+#include "bench/BenchTable.h"
 #include "converter/Conversion.h"
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // same SQL on the same file, Lookup over 10,000 users against one indexless
 // SELECT on the file, and the resident memory a 100,000-row snapshot costs.
 //   bench_database <cint extension module>
-#include "BenchTable.h"
+#include "bench/BenchTable.h"
 #include "platform/DatabaseFile.h"
 #include "testing/CourseDatabase.h"
 #include <QCoreApplication>

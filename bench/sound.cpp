@@ -1,7 +1,7 @@
 // The main menu's hover sound: 1,000 calls of the program's sound call,
 // each restarting the sound, against 1,000 restarts of a bare QSoundEffect
 // on the same file. Run from the course folder.
-#include "BenchTable.h"
+#include "bench/BenchTable.h"
 #include "platform/AsyncSound.h"
 #include "platform/CoursePath.h"
 #include <QApplication>

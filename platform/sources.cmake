@@ -32,4 +32,10 @@ target_sources(shellcore PRIVATE
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp
   platform/CourseUrlInterceptor.h platform/CourseUrlInterceptor.cpp
+  platform/IntegerText.h platform/IntegerText.cpp
+  platform/LocaleText.h platform/LocaleText.cpp
+  platform/PanelStatusBar.h platform/PanelStatusBar.cpp
+  platform/FindDialog.h platform/FindDialog.cpp
+  platform/WebBrowser.h platform/WebBrowser.cpp
+  platform/TreeLinesStyle.h platform/TreeLinesStyle.cpp
 )
