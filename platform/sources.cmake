@@ -9,6 +9,13 @@ target_sources(shellcore PRIVATE
   platform/CoursePath.h platform/CoursePath.cpp
   platform/ConnectionString.h platform/ConnectionString.cpp
   platform/DatabasePassword.h platform/DatabasePassword.cpp
+  platform/DatabaseError.h platform/DatabaseError.cpp
+  platform/CInt.h platform/CInt.cpp
+  platform/SqliteStatement.h platform/SqliteStatement.cpp
+  platform/DbField.h
+  platform/DatabaseFile.h platform/DatabaseFile.cpp
+  platform/DbConnection.h platform/DbConnection.cpp
+  platform/Dataset.h platform/Dataset.cpp
   platform/Screen.h platform/Screen.cpp
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp
