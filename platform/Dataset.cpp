@@ -559,6 +559,7 @@ void Dataset::write(F&& statements)
 void Dataset::post()
 {
     requireActive();
+    emit updateRecord();
     if (state_ != State::Edit && state_ != State::Insert)
         return;
     Row& row = rows_[visible_[cur_]];
@@ -658,6 +659,8 @@ void Dataset::cancel()
 
 void Dataset::checkBrowseMode()
 {
+    if (active())
+        emit updateRecord();
     if (state_ != State::Edit && state_ != State::Insert)
         return;
     if (modified_)

@@ -85,6 +85,9 @@ signals:
     void recordChanged(int row);   // values of one visible row
     void currentChanged();
     void stateChanged();
+    // Emitted before the dataset stores or leaves an edit: controls with a
+    // value still being typed hand it over now.
+    void updateRecord();
 
 private:
     friend class DbConnection;

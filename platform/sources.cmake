@@ -16,6 +16,9 @@ target_sources(shellcore PRIVATE
   platform/DatabaseFile.h platform/DatabaseFile.cpp
   platform/DbConnection.h platform/DbConnection.cpp
   platform/Dataset.h platform/Dataset.cpp
+  platform/DBGrid.h platform/DBGrid.cpp
+  platform/DBNavigator.h platform/DBNavigator.cpp
+  platform/DBText.h platform/DBText.cpp
   platform/Screen.h platform/Screen.cpp
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp

@@ -9,3 +9,12 @@ foreach(f IN LISTS files)
   file(MAKE_DIRECTORY ${dir})
   file(COPY_FILE ${SRC}/${f} ${DST}/${f} ONLY_IF_DIFFERENT)
 endforeach()
+
+# Base.mdb comes from Base.sql. A copy newer than the generated file has been
+# written into by the program and is kept; a changed source replaces it.
+if(DATABASE)
+  set(db ${DST}/Base.mdb)
+  if(NOT EXISTS ${db} OR ${DATABASE} IS_NEWER_THAN ${db})
+    file(COPY_FILE ${DATABASE} ${db})
+  endif()
+endif()

@@ -1,6 +1,8 @@
 #include "tests/support/TestDatabase.h"
 #include "platform/DatabaseFile.h"
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <sqlite3.h>
 
 QString sampleSql()
@@ -64,4 +66,11 @@ QByteArray fileBytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void enterSampleCourse()
+{
+    static QTemporaryDir dir;
+    writeSampleDatabase(dir.filePath(QStringLiteral("Base.mdb")));
+    QDir::setCurrent(dir.path());
 }

@@ -15,3 +15,8 @@ QVariant scalar(const QString& path, const QString& sql);
 // Runs `sql` on such a raw connection; false and the message on failure.
 bool execute(const QString& path, const QString& sql, QString* error = nullptr);
 QByteArray fileBytes(const QString& path);
+
+// Makes a temporary folder holding the sample Base.mdb the current
+// directory, so that the database screens open as the program's do. The
+// folder lives until the process ends.
+void enterSampleCourse();

@@ -1,6 +1,7 @@
 #pragma once
 // main() for the suites: the program's own application object, offscreen.
 #include "platform/ShellApplication.h"
+#include "tests/support/TestDatabase.h"
 #include <QTest>
 
 #define SHELL_TEST_MAIN(TestClass)                                   \
@@ -10,6 +11,7 @@
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");                 \
         ShellApplication::prepare();                                 \
         ShellApplication app(argc, argv);                            \
+        enterSampleCourse();                                         \
         TestClass tc;                                                \
         return QTest::qExec(&tc, argc, argv);                        \
     }
