@@ -1,6 +1,6 @@
 #include "testing/TestRun.h"
-#include <QDateTime>
 #include <QRandomGenerator>
+#include <chrono>
 
 namespace {
 TestState state;
@@ -25,7 +25,10 @@ namespace testingRandom {
 
 void seedFromClock()
 {
-    generator.seed(quint32(QDateTime::currentMSecsSinceEpoch() ^ (QDateTime::currentMSecsSinceEpoch() >> 32)));
+    // Nanoseconds: two screens created within one millisecond still differ.
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    std::seed_seq seed{quint32(now), quint32(quint64(now) >> 32)};
+    generator.seed(seed);
 }
 
 int bounded(int n)
