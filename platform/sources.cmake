@@ -1,4 +1,5 @@
 target_sources(shellcore PRIVATE
+  platform/LabelFit.h
   platform/ShellError.h platform/ShellError.cpp
   platform/Guard.h platform/Guard.cpp
   platform/ShellApplication.h platform/ShellApplication.cpp

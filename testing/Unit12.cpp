@@ -2,6 +2,7 @@
 #include "ui_Unit12.h"
 #include "platform/Dataset.h"
 #include "platform/Guard.h"
+#include "platform/LabelFit.h"
 #include "platform/MessageBoxes.h"
 #include "shell/ScreenRegistry.h"
 #include "testing/Logins.h"
@@ -11,6 +12,8 @@ TForm12::TForm12() : ui_(std::make_unique<Ui::TForm12>())
 {
     ui_->setupUi(this);
     setBorder(Border::ToolWindow, QSize(384, 490));
+    for (QLabel* title : {ui_->Label10, ui_->Label11})
+        widenToText(title);
     data_ = openRegistrationData(this);
     data_.users->setOnFilterRecord([this](const Dataset&, const QVariantMap& row) { return ADOTable1FilterRecord(row); });
     ui_->DBText1->setDataSource(data_.users, QStringLiteral("Login"));

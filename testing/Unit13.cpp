@@ -3,6 +3,7 @@
 #include "platform/Dataset.h"
 #include "platform/DbConnection.h"
 #include "platform/Guard.h"
+#include "platform/LabelFit.h"
 #include "platform/MessageBoxes.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
@@ -13,7 +14,6 @@
 #include <QDateTime>
 
 namespace {
-const QColor kCream(255, 251, 240);
 const QColor kMoneyGreen(192, 220, 192);
 // Best first by the number the text holds, not by the text.
 const QString kOrderClause = QStringLiteral("ORDER BY CInt([result]) desc");
@@ -24,11 +24,10 @@ TForm13::TForm13() : ui_(std::make_unique<Ui::TForm13>())
 {
     ui_->setupUi(this);
     setBorder(Border::Sizeable, QSize(890, 663));
-    QPalette cream = palette();
-    cream.setColor(QPalette::Window, kCream);
-    setPalette(cream);
-    setAutoFillBackground(true);
-    ui_->Panel1->setAutoFillBackground(true);
+    // The layout's style sheet paints the cream window and panel.
+    setAttribute(Qt::WA_StyledBackground, true);
+    for (QLabel* title : {ui_->Label32, ui_->Label34, ui_->Label2, ui_->Label4})
+        widenToText(title);
 
     auto& u = *ui_;
     buttons_ = {u.BitBtn1, u.BitBtn2, u.BitBtn3, u.BitBtn4, u.BitBtn5};
