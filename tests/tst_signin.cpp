@@ -12,6 +12,7 @@
 #include "ui_Unit12.h"
 #include "ui_Unit13.h"
 #include "ui_Unit5.h"
+#include <QStyle>
 #include <optional>
 
 namespace {
@@ -137,7 +138,10 @@ private slots:
 
     void passwordIsMasked()
     {
-        QCOMPARE(signInForm().Password->echoMode(), QLineEdit::Password);
+        QLineEdit* password = signInForm().Password;
+        QCOMPARE(password->echoMode(), QLineEdit::Password);
+        QCOMPARE(QChar(password->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, nullptr, password)),
+                 QChar('*'));
         QCOMPARE(registration().Edit1->echoMode(), QLineEdit::Normal);
     }
 

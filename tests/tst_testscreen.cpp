@@ -5,6 +5,8 @@
 #include "shell/Unit1.h"
 #include "testing/TestRun.h"
 #include "testing/Unit13.h"
+#include "testing/Unit22.h"
+#include "platform/Dataset.h"
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/TestMain.h"
@@ -213,6 +215,26 @@ private slots:
         QCOMPARE(t->ui().Label22->text(), QString("Верно"));
         QVERIFY(waitForStep(t));
         QCOMPARE(t->ui().Memo1->toPlainText(), bank(2, "Tekst"));
+    }
+
+    void questionEditedInTheBankIsAskedByTheNextTest()
+    {
+        TForm13* first = signIn("student", "student");
+        QVERIFY(waitForStep(first));
+        first->close();
+        // The administrator edits question 1 through the question bank editor.
+        Dataset& bankEditor = *screens().Form22->ADOTable1;
+        bankEditor.first();
+        QCOMPARE(bankEditor.value("code").toInt(), 1);
+        bankEditor.edit();
+        bankEditor.setValue("Tekst", "Новый текст вопроса");
+        bankEditor.setValue("ans1", "Новый ответ");
+        bankEditor.post();
+        draws->nextCode = 0;
+        TForm13* second = signIn("student", "student");
+        QVERIFY(waitForStep(second));
+        QCOMPARE(second->ui().Memo1->toPlainText(), QString("Новый текст вопроса"));
+        QCOMPARE(second->ui().Label23->text(), QString("Новый ответ"));
     }
 
     void closingMidTestStoresNothing()
