@@ -24,22 +24,6 @@ const QString kLongLogin = QString(60, QChar(u'д'));
 
 QVariant fromFile(const QString& sql) { return scalar(QStringLiteral("Base.mdb"), sql); }
 
-QList<QPushButton*> answerButtons(TForm13* t)
-{
-    auto& u = t->ui();
-    return {u.BitBtn1, u.BitBtn2, u.BitBtn3, u.BitBtn4, u.BitBtn5};
-}
-
-int correctLetter(TForm13* t)
-{
-    auto& u = t->ui();
-    const QList<QLabel*> labels{u.Label5, u.Label6, u.Label7, u.Label8, u.Label9};
-    for (int i = 0; i < labels.size(); ++i)
-        if (labels[i]->text() == u.Label23->text())
-            return i;
-    return -1;
-}
-
 // The results list as "user:result" in list order.
 QStringList listed(TForm13* t)
 {

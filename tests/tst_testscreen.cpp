@@ -16,18 +16,18 @@
 
 namespace {
 
-// Draws of the testing module: question codes from `codes` (then 1, 2, ...
-// onwards), arrangements from `arrangements` (then arrangement 1).
+// Draws of the testing module: question codes 1, 2, 3, ... in turn, so a
+// test's row is 1 to 23; arrangements from `arrangements`, then arrangement 1.
 struct FixedDraws {
-    QList<int> codes, arrangements;
+    QList<int> arrangements;
     int nextCode = 0;
-    qsizetype usedCodes = 0, usedArrangements = 0;
+    qsizetype usedArrangements = 0;
     void install()
     {
         testingRandom::setSource([this](int n) {
             if (n == 5)
                 return usedArrangements < arrangements.size() ? arrangements[usedArrangements++] - 1 : 0;
-            return usedCodes < codes.size() ? codes[usedCodes++] - 1 : nextCode++;
+            return nextCode++;
         });
     }
     ~FixedDraws() { testingRandom::setSource({}); }
@@ -36,27 +36,6 @@ struct FixedDraws {
 QString bank(int code, const QString& field)
 {
     return scalar("Base.mdb", QString("SELECT %1 FROM Vopros WHERE code = %2").arg(field).arg(code)).toString();
-}
-
-QList<QLabel*> answerLabels(TForm13* t)
-{
-    auto& u = t->ui();
-    return {u.Label5, u.Label6, u.Label7, u.Label8, u.Label9};
-}
-
-QList<QPushButton*> answerButtons(TForm13* t)
-{
-    auto& u = t->ui();
-    return {u.BitBtn1, u.BitBtn2, u.BitBtn3, u.BitBtn4, u.BitBtn5};
-}
-
-int correctLetter(TForm13* t)
-{
-    const auto labels = answerLabels(t);
-    for (int i = 0; i < labels.size(); ++i)
-        if (labels[i]->text() == t->ui().Label23->text())
-            return i;
-    return -1;
 }
 
 void press(TForm13* t, int letter)

@@ -5,6 +5,7 @@
 #include "testing/Unit5.h"
 #include "tests/support/TestDatabase.h"
 #include "ui_Unit1.h"
+#include "ui_Unit13.h"
 #include "ui_Unit5.h"
 #include <QApplication>
 #include <QKeyEvent>
@@ -66,4 +67,25 @@ TForm13* signIn(const QString& login, const QString& password)
 bool waitForStep(TForm13* screen)
 {
     return QTest::qWaitFor([screen] { return !screen->timer().isActive(); }, 5000);
+}
+
+QList<QPushButton*> answerButtons(TForm13* screen)
+{
+    auto& u = screen->ui();
+    return {u.BitBtn1, u.BitBtn2, u.BitBtn3, u.BitBtn4, u.BitBtn5};
+}
+
+QList<QLabel*> answerLabels(TForm13* screen)
+{
+    auto& u = screen->ui();
+    return {u.Label5, u.Label6, u.Label7, u.Label8, u.Label9};
+}
+
+int correctLetter(TForm13* screen)
+{
+    const auto labels = answerLabels(screen);
+    for (int i = 0; i < labels.size(); ++i)
+        if (labels[i]->text() == screen->ui().Label23->text())
+            return i;
+    return -1;
 }

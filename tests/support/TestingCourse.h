@@ -2,9 +2,12 @@
 // A course folder with a sample Base.mdb (plus extra SQL) and the program's
 // screens created on it, as at program start; released again at the end.
 #include "tests/support/CourseFolder.h"
+#include <QList>
 #include <QString>
 
+class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 class TForm13;
 
@@ -30,3 +33,8 @@ void openSignIn();
 TForm13* signIn(const QString& login, const QString& password);
 // Waits for the pending next-question step.
 bool waitForStep(TForm13* screen);
+// The answer buttons A to E, their answer labels, and the letter whose
+// label holds the correct answer (-1 when none does).
+QList<QPushButton*> answerButtons(TForm13* screen);
+QList<QLabel*> answerLabels(TForm13* screen);
+int correctLetter(TForm13* screen);
