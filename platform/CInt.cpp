@@ -17,8 +17,39 @@ double roundHalfEven(double d)
     return r;
 }
 
+// Whole numbers written as plain digits, as every stored result is: read
+// straight from the engine's bytes. Anything else takes the full path.
+bool plainInteger(const unsigned char* p, int n, long long& out)
+{
+    int i = 0;
+    while (i < n && p[i] == ' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (p[i] == '-' || p[i] == '+'))
+        negative = p[i++] == '-';
+    const int start = i;
+    long long v = 0;
+    while (i < n && p[i] >= '0' && p[i] <= '9' && i - start < 12)
+        v = v * 10 + (p[i++] - '0');
+    if (i == start)
+        return false;
+    while (i < n && p[i] == ' ')
+        ++i;
+    if (i != n)
+        return false;
+    out = negative ? -v : v;
+    return true;
+}
+
 void cintFunction(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
+    if (sqlite3_value_type(argv[0]) == SQLITE_TEXT) {
+        long long v;
+        if (plainInteger(sqlite3_value_text(argv[0]), sqlite3_value_bytes(argv[0]), v) && v >= kMin && v <= kMax) {
+            sqlite3_result_int(ctx, int(v));
+            return;
+        }
+    }
     CIntResult r;
     switch (sqlite3_value_type(argv[0])) {
     case SQLITE_NULL:

@@ -225,7 +225,9 @@ void DBGrid::setColumns(const QList<FieldDef>& fields)
 
 int DBGrid::widthOfChars(int chars) const
 {
-    return chars * fontMetrics().averageCharWidth() + 4;
+    // The desktop's average character width is that of "x"; the fonts'
+    // own average runs wider for families that carry many scripts.
+    return chars * fontMetrics().horizontalAdvance(QLatin1Char('x')) + 4;
 }
 
 void DBGrid::applyWidths()
@@ -271,12 +273,19 @@ void DBGrid::followDataset()
 
 void DBGrid::handOverEditor()
 {
-    if (!editor_ || state() != QAbstractItemView::EditingState)
+    if (!editor_)
         return;
     QWidget* e = editor_;
     editor_ = nullptr;
     commitData(e);
     closeEditor(e, QAbstractItemDelegate::NoHint);
+}
+
+void DBGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == editor_)
+        editor_ = nullptr;
+    QTableView::closeEditor(editor, hint);
 }
 
 void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous)

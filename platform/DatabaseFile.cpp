@@ -13,6 +13,9 @@ void writeDatabaseFile(const QString& path, const QString& sqlScript, const QStr
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     QString error;
     if (rc == SQLITE_OK) {
+        // The file is renamed into place only when complete: no journal or
+        // syncing needed while it is built.
+        sqlite3_exec(db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
         const QByteArray script = (sqlScript + QLatin1Char('\n') + passwordSetupSql(password)).toUtf8();
         char* msg = nullptr;
         rc = sqlite3_exec(db, script.constData(), nullptr, nullptr, &msg);

@@ -3,7 +3,9 @@
 #include "platform/SqliteStatement.h"
 #include <QDateTime>
 #include <QLocale>
+#include <QHash>
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -39,15 +41,61 @@ bool typeFits(FieldKind kind, const QString& declared, bool soleKey)
     return false;
 }
 
+int digits(const QString& t, int from, int count)
+{
+    int v = 0;
+    for (int i = from; i < from + count; ++i) {
+        const char16_t c = t.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        v = v * 10 + (c - u'0');
+    }
+    return v;
+}
+
+// A local date and time. Asking the C library for the zone offset costs a
+// file check per call, so the offset of each whole day without a clock
+// change is asked once and kept.
+QDateTime localDateTime(QDate date, QTime time)
+{
+    constexpr int kTransition = std::numeric_limits<int>::min();
+    thread_local QHash<qint64, int> offsetOfDay;
+    if (offsetOfDay.size() > 8192)
+        offsetOfDay.clear();
+    auto it = offsetOfDay.constFind(date.toJulianDay());
+    if (it == offsetOfDay.constEnd()) {
+        const int start = QDateTime(date, QTime(0, 0)).offsetFromUtc();
+        const int end = QDateTime(date, QTime(23, 59, 59)).offsetFromUtc();
+        it = offsetOfDay.insert(date.toJulianDay(), start == end ? start : kTransition);
+    }
+    if (*it == kTransition)
+        return QDateTime(date, time);
+    return QDateTime(date, time, Qt::OffsetFromUTC, *it);
+}
+
+// The engine stores dates as "yyyy-MM-dd HH:mm:ss" (or the date alone);
+// read field by field, since a results list holds many thousands of them.
 QDateTime parseStoredDateTime(const QString& t)
 {
-    for (const char* f : {"yyyy-MM-dd HH:mm:ss", "yyyy-MM-dd HH:mm:ss.zzz", "yyyy-MM-ddTHH:mm:ss", "yyyy-MM-dd HH:mm"}) {
-        const QDateTime d = QDateTime::fromString(t, QLatin1String(f));
-        if (d.isValid())
-            return d;
+    if (t.size() < 10 || t.at(4) != u'-' || t.at(7) != u'-')
+        return {};
+    const QDate date(digits(t, 0, 4), digits(t, 5, 2), digits(t, 8, 2));
+    if (!date.isValid())
+        return {};
+    if (t.size() == 10)
+        return date.startOfDay();
+    if (t.size() < 16 || (t.at(10) != u' ' && t.at(10) != u'T') || t.at(13) != u':')
+        return {};
+    const int seconds = t.size() >= 19 && t.at(16) == u':' ? digits(t, 17, 2) : 0;
+    int msec = 0;
+    if (t.size() > 19) {
+        if (t.at(19) != u'.' || t.size() < 21)
+            return {};
+        const QString frac = t.mid(20, 3).leftJustified(3, u'0');
+        msec = digits(frac, 0, 3);
     }
-    const QDate date = QDate::fromString(t, QStringLiteral("yyyy-MM-dd"));
-    return date.isValid() ? date.startOfDay() : QDateTime();
+    const QTime time(digits(t, 11, 2), digits(t, 14, 2), seconds, msec);
+    return time.isValid() ? localDateTime(date, time) : QDateTime();
 }
 
 // Cut to `size` characters without splitting a surrogate pair.
@@ -633,6 +681,17 @@ void Dataset::post()
     emit recordChanged(cur_);
 }
 
+void Dataset::dropCurrentRow()
+{
+    const int ri = visible_[cur_];
+    rows_.erase(rows_.begin() + ri);
+    visible_.erase(visible_.begin() + cur_);
+    for (int& v : visible_)
+        if (v > ri)
+            --v;
+    cur_ = std::min(cur_, int(visible_.size()) - 1);
+}
+
 void Dataset::cancel()
 {
     if (state_ == State::Edit) {
@@ -641,13 +700,7 @@ void Dataset::cancel()
         setState(State::Browse);
         emit recordChanged(cur_);
     } else if (state_ == State::Insert) {
-        const int ri = visible_[cur_];
-        rows_.erase(rows_.begin() + ri);
-        visible_.erase(visible_.begin() + cur_);
-        for (int& v : visible_)
-            if (v > ri)
-                --v;
-        cur_ = std::min(cur_, int(visible_.size()) - 1);
+        dropCurrentRow();
         eof_ = bof_ = visible_.empty();
         buffer_.clear();
         modified_ = false;
@@ -691,12 +744,7 @@ void Dataset::remove()
         if (rc != SQLITE_DONE)
             throw connection_->errorFor(rc, sourceName(), true);
     });
-    rows_.erase(rows_.begin() + ri);
-    visible_.erase(visible_.begin() + cur_);
-    for (int& v : visible_)
-        if (v > ri)
-            --v;
-    cur_ = std::min(cur_, int(visible_.size()) - 1);
+    dropCurrentRow();
     eof_ = visible_.empty() || cur_ == int(visible_.size()) - 1;
     bof_ = visible_.empty();
     emit dataChanged();
@@ -757,7 +805,10 @@ QVariant Dataset::lookup(const QString& keyField, const QVariant& key, const QSt
         const QVariant& v = rows_[i].values[k];
         if (v.isNull())
             continue;
-        const bool equal = kind == FieldKind::Text      ? v.toString() == keyText
+        // Text compares in place: no copy per row of a long users table.
+        const bool equal = kind == FieldKind::Text
+                               ? (v.typeId() == QMetaType::QString ? *static_cast<const QString*>(v.constData()) == keyText
+                                                                   : v.toString() == keyText)
                            : kind == FieldKind::AutoInc ? v.toLongLong() == keyNumber
                                                         : v.toDateTime() == keyDate;
         if (equal)

@@ -102,6 +102,7 @@ private:
     bool accepts(const Row& row) const;
     void rebuildVisible(int keepRowIndex);
     void beginInsert(int visiblePos);
+    void dropCurrentRow();  // from the snapshot only
     void setState(State s);
     void moveTo(int row);
     void requireField(int index, const QString& name) const;

@@ -80,6 +80,19 @@ private slots:
         QVERIFY(!users->active());
     }
 
+    // The file the build lays out beside the program.
+    void builtSampleDatabaseOpensWithTheCourseConnection()
+    {
+        CourseFolder folder;
+        QVERIFY(QFile::copy(BUILT_DATABASE, folder.file("Base.mdb")));
+        DbConnection c;
+        auto users = tableOf(c, "Users", kUserFields);
+        QCOMPARE(users->lookup("Login", "Chiefexaminer", "Password").toString(), QString("Admin2026"));
+        QCOMPARE(tableOf(c, "Vopros", kQuestionFields)->recordCount(), 121);
+        QCOMPARE(scalar(folder.file("Base.mdb"), "PRAGMA journal_mode").toString(), QString("delete"));
+        QVERIFY(!fileBytes(folder.file("Base.mdb")).contains("K#m4t"));  // the password is not kept in clear
+    }
+
     void openFaultsAreNamedAndChangeNothing_data()
     {
         QTest::addColumn<QByteArray>("content");  // empty: the sample database
