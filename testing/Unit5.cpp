@@ -61,11 +61,13 @@ void TForm5::openTestingScreen(const QString& login)
     auto created = std::make_unique<TForm13>();
     TForm13* testing = created.get();
     registerTestingScreen(std::move(created));
+    // The login is in place before anything can run the screen's first step,
+    // even an error box of its creation handler.
+    testing->setSignedInLogin(login);
     guarded([testing] { testing->FormCreate(); });
     testing->setWindowTitle(login == kAdministratorLogin
                                 ? QStringLiteral("Вы вошли в систему под Администратором")
                                 : QStringLiteral("Тестируется пользователь - ") + login);
-    testing->setSignedInLogin(login);
     hideScreen(this);
     showScreen(testing);
 }
