@@ -13,7 +13,10 @@
 #include "tests/support/TestMain.h"
 #include "tests/support/TestingCourse.h"
 #include "ui_Unit13.h"
+#include "platform/DBGrid.h"
+#include <QApplication>
 #include <QDateTime>
+#include <QLineEdit>
 #include <optional>
 
 namespace {
@@ -230,6 +233,23 @@ private slots:
         QCOMPARE(q.state(), Dataset::State::Browse);
         QCOMPARE(fromFile("SELECT result FROM Rezult WHERE user = 'petrov' AND result <> '100'").toString(),
                  QString("50"));
+    }
+
+    void goStoresATextTypedIntoTheList()
+    {
+        TForm13* t = signIn(kAdmin, kAdminPassword);
+        DBGrid* grid = t->ui().DBGrid3;
+        QApplication::setActiveWindow(t);
+        QVERIFY(QTest::qWaitForWindowActive(t));
+        const QModelIndex cell = grid->model()->index(3, 2);  // petrov:45, result
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        typeInto(editor, "55");
+        QTest::mouseClick(t->ui().BitBtn6, Qt::LeftButton);
+        QCOMPARE(fromFile("SELECT result FROM Rezult WHERE user = 'petrov' ORDER BY Kod DESC LIMIT 1").toString(),
+                 QString("55"));
     }
 
     void administratorEarlyFinish()
