@@ -126,12 +126,6 @@ private slots:
                 QVERIFY(!row[k] || (*row[k] >= 1 && *row[k] <= 101));
         }
     }
-
-    void cellTextIsPlainDigits()
-    {
-        QCOMPARE(cellText(std::optional<int>(102)), QString("102"));
-        QCOMPARE(cellText(std::nullopt), QString());
-    }
 };
 
 QTEST_APPLESS_MAIN(QuestionOrderTest)

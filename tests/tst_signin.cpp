@@ -252,15 +252,18 @@ private slots:
         QCOMPARE(fromFile("SELECT count(*) FROM Users WHERE Login = 'petrov'").toInt(), 1);
     }
 
-    void closingRegistrationShowsSignIn()
+    void closingRegistrationShowsSignInAndKeepsWhatWasTyped()
     {
         openSignIn();
         clickLabel(signInForm().Label5);
         QVERIFY(screens().Form12->isVisible());
         QVERIFY(screens().Form5->isVisible());
+        typeInto(registration().Login, "half-done");
         screens().Form5->close();
         screens().Form12->close();
         QVERIFY(screens().Form5->isVisible());
+        clickLabel(signInForm().Label5);
+        QCOMPARE(registration().Login->text(), QString("half-done"));
     }
 };
 
