@@ -626,20 +626,31 @@ void Dataset::post()
     };
     if (state_ == State::Edit) {
         if (!changed.empty()) {
-            QStringList sets;
-            for (int i : changed)
+            // Optimistic locking: a text column changed here must still hold
+            // what was read, or someone else's edit of it would be lost.
+            QStringList sets, checks;
+            std::vector<int> checked;
+            for (int i : changed) {
                 sets.append(quoteIdentifier(fields_[i].name) + QStringLiteral(" = ?"));
+                if (fields_[i].kind == FieldKind::Text) {
+                    checks.append(QStringLiteral(" AND %1 IS ?").arg(quoteIdentifier(fields_[i].name)));
+                    checked.push_back(i);
+                }
+            }
             write([&](sqlite3* db) {
-                SqliteStatement st(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?")
-                                           .arg(table, sets.join(QStringLiteral(", "))));
+                SqliteStatement st(db, QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?%3")
+                                           .arg(table, sets.join(QStringLiteral(", ")), checks.join(QString())));
                 int n = 1;
                 for (int i : changed)
                     st.bind(n++, buffer_[i]);
-                st.bind(n, row.rowid);
+                st.bind(n++, row.rowid);
+                for (int i : checked)
+                    st.bind(n++, row.values[i]);
                 step(st);
                 if (sqlite3_changes(db) == 0)
-                    throw DatabaseError(QStringLiteral("Запись таблицы «%1» базы данных «%2» не найдена: её удалили "
-                                                       "после того, как таблица была прочитана; изменения не сохранены")
+                    throw DatabaseError(QStringLiteral("Запись таблицы «%1» базы данных «%2» не найдена: её удалили или "
+                                                       "изменили после того, как таблица была прочитана; изменения "
+                                                       "не сохранены")
                                             .arg(sourceName(), connection_->filePath()),
                                         K::RowMissing);
             });

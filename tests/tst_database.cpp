@@ -188,6 +188,7 @@ private slots:
         QTest::newRow("read-only") << "readonly" << int(DatabaseError::Kind::ReadOnly);
         QTest::newRow("locked past the busy timeout") << "locked" << int(DatabaseError::Kind::Locked);
         QTest::newRow("row deleted by another connection") << "deleted" << int(DatabaseError::Kind::RowMissing);
+        QTest::newRow("same field changed by another connection") << "changed" << int(DatabaseError::Kind::RowMissing);
     }
     void refusedWriteKeepsFileAndBuffer()
     {
@@ -206,6 +207,8 @@ private slots:
         }
         if (fault == "deleted")
             QVERIFY(execute(path, "DELETE FROM Users WHERE Login = 'student'"));
+        if (fault == "changed")
+            QVERIFY(execute(path, "UPDATE Users SET Fam = 'Смирнов' WHERE Login = 'student'"));
         const QByteArray before = fileBytes(path);
         users->last();
         users->edit();
@@ -229,6 +232,22 @@ private slots:
             users->post();
             QCOMPARE(scalar(path, "SELECT Fam FROM Users WHERE Login = 'student'").toString(), QString("Петров"));
         }
+    }
+
+    void editsOfDifferentFieldsByTwoConnectionsBothStay()
+    {
+        CourseFolder folder;
+        const QString path = folder.file("Base.mdb");
+        writeSampleDatabase(path);
+        DbConnection c;
+        auto users = tableOf(c, "Users", kUserFields);
+        QVERIFY(execute(path, "UPDATE Users SET Imya = 'Пётр' WHERE Login = 'student'"));
+        users->last();
+        users->edit();
+        users->setValue("Fam", "Петров");
+        users->post();
+        QCOMPARE(scalar(path, "SELECT Fam || ' ' || Imya FROM Users WHERE Login = 'student'").toString(),
+                 QString("Петров Пётр"));
     }
 
     void readOnlyInsertIsRefusedBeforeTyping()
