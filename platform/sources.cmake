@@ -12,6 +12,7 @@ target_link_libraries(shellbase PUBLIC Qt6::Core)
 target_link_libraries(shellcore PUBLIC shellbase)
 
 target_sources(shellcore PRIVATE
+  platform/LabelFit.h
   platform/Guard.h platform/Guard.cpp
   platform/ShellApplication.h platform/ShellApplication.cpp
   platform/MessageBoxes.h platform/MessageBoxes.cpp
