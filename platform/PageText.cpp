@@ -111,3 +111,8 @@ QByteArray pageTextAsUtf8(const QByteArray& bytes)
 {
     return decodePageText(bytes).toUtf8();
 }
+
+bool pageIsInCodePage(const QByteArray& bytes)
+{
+    return declaredPageCharset(bytes).isEmpty() && !isValidUtf8(bytes);
+}

@@ -21,3 +21,7 @@ QString decodePageText(const QByteArray& bytes);
 // was, so hand these to the browser with the charset given outside the page
 // ("text/html;charset=utf-8"), which takes precedence over the page's own.
 QByteArray pageTextAsUtf8(const QByteArray& bytes);
+
+// True for a page the browser would misread: it declares no character set
+// and its bytes are not UTF-8, so they are Windows-1251.
+bool pageIsInCodePage(const QByteArray& bytes);

@@ -1,4 +1,5 @@
 #include "platform/WebBrowser.h"
+#include "platform/CourseUrlInterceptor.h"
 #include "platform/FindDialog.h"
 #include "platform/Guard.h"
 #include "platform/ShellError.h"
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 namespace {
@@ -32,6 +34,9 @@ QWebEngineView* WebBrowser::ensureView()
         return view_;
     view_ = new QWebEngineView(this);
     view_->setObjectName(QStringLiteral("view"));
+    // Courses copied from Windows name files in other letter cases and
+    // keep pages in their old code page.
+    resolveCourseFileNames(view_->page()->profile());
     layout()->addWidget(view_);
     setFocusProxy(view_);
     connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);

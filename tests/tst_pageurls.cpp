@@ -2,6 +2,7 @@
 // their names differ from the files in letter case or use "\".
 #include "platform/CourseUrlInterceptor.h"
 #include "tests/support/CourseFolder.h"
+#include "tests/support/TestDatabase.h"
 #include "tests/support/TestMain.h"
 #include <QBuffer>
 #include <QImage>
@@ -40,6 +41,24 @@ bool load(QWebEnginePage& page, const QUrl& url)
     QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
     page.load(url);
     return finished.wait(20000) && finished.front().front().toBool();
+}
+
+// Windows-1251 bytes of ASCII and Russian letters.
+QByteArray cp1251(const QString& text)
+{
+    QByteArray bytes;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u < 0x80)
+            bytes += char(u);
+        else if (u >= 0x410 && u <= 0x44F)
+            bytes += char(0xC0 + (u - 0x410));
+        else if (u == 0x401)
+            bytes += char(0xA8);
+        else if (u == 0x451)
+            bytes += char(0xB8);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -95,6 +114,46 @@ private slots:
         evaluate(page, "document.getElementById('next').click()");
         QVERIFY(finished.wait(20000));
         QCOMPARE(page.title(), QString("Вторая"));
+    }
+
+    void pagesInTheOldCodePageReadAsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("mode");  // document.compatMode
+        // Mostly Latin text with a few Russian letters: the engine's own guess
+        // takes such bytes for a Western code page.
+        const QString body = QStringLiteral("<p id=t>TCP/IP, UDP, HTTP and DNS: the protocol stack of the Internet, ёж</p>"
+                                            "<img id=a src=\"images/pic.png\"><a id=next href=\"Page2.html\">2</a>");
+        const QString plain = "<html><head><title>Т</title></head><body>" + body + "</body></html>";
+        QTest::newRow("Windows-1251, no charset") << cp1251(plain) << "BackCompat";
+        QTest::newRow("Windows-1251 with a doctype") << cp1251("<!DOCTYPE html>\n" + plain) << "CSS1Compat";
+        QTest::newRow("UTF-8, no charset") << plain.toUtf8() << "BackCompat";
+        QTest::newRow("Windows-1251 declared")
+            << cp1251("<html><head><meta charset=\"windows-1251\"></head><body>" + body + "</body></html>")
+            << "BackCompat";
+    }
+    void pagesInTheOldCodePageReadAsWritten()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, mode);
+        CourseFolder folder;
+        folder.write("HTML/images/pic.png", png(17));
+        folder.write("HTML/Page2.html", "<html><head><title>Second</title></head><body>2</body></html>");
+        folder.write("HTML/page1.html", bytes);
+        QWebEngineProfile profile;
+        resolveCourseFileNames(&profile);
+        QWebEnginePage page(&profile);
+        QVERIFY(load(page, QUrl::fromLocalFile(folder.file("HTML/page1.html"))));
+        QCOMPARE(evaluate(page, "document.getElementById('t').textContent").toString(),
+                 QString("TCP/IP, UDP, HTTP and DNS: the protocol stack of the Internet, ёж"));
+        QCOMPARE(evaluate(page, "document.compatMode").toString(), mode);
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, "document.getElementById('a').naturalWidth").toInt(), 17, 10000);
+        QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
+        evaluate(page, "document.getElementById('next').click()");
+        QVERIFY(finished.wait(20000));
+        QCOMPARE(page.title(), QString("Second"));
+        // The page on disk is never rewritten.
+        QCOMPARE(fileBytes(folder.file("HTML/page1.html")), bytes);
     }
 
     void withoutItThePictureIsMissing()

@@ -1,5 +1,6 @@
 #include "tests/support/ViewerDriver.h"
 #include "platform/WebBrowser.h"
+#include "tests/support/TestDatabase.h"
 #include "shell/ScreenRegistry.h"
 #include "viewer/TopicViewer.h"
 #include <QSignalSpy>
@@ -29,6 +30,8 @@ void writeCoursePages(CourseFolder& folder)
 ViewerCourse::ViewerCourse()
 {
     writeCoursePages(folder);
+    // The database screens are created with the viewers and need their file.
+    writeSampleDatabase(folder.file(QStringLiteral("Base.mdb")));
     createScreens();
 }
 
