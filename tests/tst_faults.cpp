@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QToolButton>
 #include <atomic>
 #include <csignal>
 #include <optional>
@@ -389,7 +390,6 @@ private slots:
         const QByteArray faulted = f.bytes();
         step();
         QTRY_COMPARE(answers.boxes().size(), size_t(1));
-        f.remove();
         const BoxRecord box = answers.boxes()[0];
         QCOMPARE(box.icon, QMessageBox::Critical);
         QVERIFY2(box.text.contains(mentionOf(fault, sql)) && box.text.contains("Base.mdb"), qPrintable(box.text));
@@ -397,6 +397,7 @@ private slots:
         QCOMPARE(answers.boxes().size(), size_t(1));  // reported once
         QCOMPARE(f.bytes(), faulted);
         QVERIFY(!QFile::exists(kFile + "-journal"));
+        f.remove();
 
         // The screen kept what was typed and is still where the step left it.
         if (place == "sign-in") {
