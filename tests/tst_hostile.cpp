@@ -98,7 +98,7 @@ QStringList listedUsers(TForm13* t)
 class HostileTest : public QObject {
     Q_OBJECT
     std::optional<TestingCourse> course;
-    std::optional<ViewerCourse> viewers;
+    std::optional<TestingCourse> viewers;  // kept across the zoom rows
 
 private slots:
     void cleanup() { course.reset(); }
