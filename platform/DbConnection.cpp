@@ -207,6 +207,20 @@ DatabaseError DbConnection::errorFor(int rc, const QString& what, bool writing) 
     const QString lost = writing ? QStringLiteral("изменения в «%1» не сохранены").arg(what)
                                  : QStringLiteral("«%1» прочитать не удалось").arg(what);
     const int sysErr = handle_ ? sqlite3_system_errno(handle_) : 0;
+    // The file renamed, deleted or written over since the connection was
+    // made: the engine only knows it cannot use it, the file tells what
+    // became of it.
+    const auto fileFault = [&](const QString& otherwise, K kind) {
+        try {
+            checkFile();
+        } catch (const DatabaseError& e) {
+            return DatabaseError(e.message() + QStringLiteral(": ") + lost, e.kind());
+        }
+        return DatabaseError(otherwise, kind);
+    };
+    if (rc == SQLITE_READONLY_DBMOVED)
+        return fileFault(QStringLiteral("Файл базы данных «%1» заменён другим после открытия: %2").arg(path_, lost),
+                         K::FileMissing);
     switch (rc & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -229,8 +243,8 @@ DatabaseError DbConnection::errorFor(int rc, const QString& what, bool writing) 
                              K::ReadOnly);
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
-        return DatabaseError(QStringLiteral("Файл «%1» повреждён или не является базой данных курса").arg(path_),
-                             K::NotADatabase);
+        return fileFault(QStringLiteral("Файл «%1» повреждён или не является базой данных курса").arg(path_),
+                         K::NotADatabase);
     case SQLITE_CONSTRAINT:
     case SQLITE_MISMATCH:
     case SQLITE_TOOBIG:
@@ -239,6 +253,10 @@ DatabaseError DbConnection::errorFor(int rc, const QString& what, bool writing) 
     default:
         if (engine.startsWith(QLatin1String("no such table: ")))
             return DatabaseError(QStringLiteral("В базе данных «%1» нет таблицы «%2»").arg(path_, engine.mid(15)),
+                                 K::Schema);
+        if (const qsizetype at = engine.indexOf(QLatin1String(" has no column named ")); at > 0)
+            return DatabaseError(QStringLiteral("В базе данных «%1» нет поля «%2» (в «%3»)")
+                                     .arg(path_, engine.mid(at + 21), what),
                                  K::Schema);
         if (engine.startsWith(QLatin1String("no such column: ")))
             return DatabaseError(QStringLiteral("В базе данных «%1» нет поля «%2» (в «%3»)")

@@ -1,5 +1,6 @@
 #include "shell/ScreenRegistry.h"
 #include "platform/Guard.h"
+#include "platform/MessageBoxes.h"
 #include "shell/Unit1.h"
 #include "shell/Unit44.h"
 #include "shell/Unit45.h"
@@ -50,6 +51,18 @@ void createScreens()
     // Creating the testing screen hid the main menu; it is back on screen
     // before the first event is handled.
     registry.Form1->show();
+}
+
+int startScreens()
+{
+    try {
+        createScreens();
+    } catch (const std::exception& e) {
+        releaseScreens();
+        showStartupFailure(e);
+        return 1;
+    }
+    return 0;
 }
 
 void releaseScreens()

@@ -36,6 +36,10 @@ ScreenRegistry& screens();
 // layout is built (a database that cannot be opened) is raised; one inside
 // a creation handler is reported and creation goes on.
 void createScreens();
+// The program's start: createScreens(), and on a failure the screens made so
+// far released and the "Application Error" box shown. The exit status the
+// program ends with then (1), 0 when every screen was created.
+int startScreens();
 // Releases every screen, replaced testing screens included.
 void releaseScreens();
 // Makes a new testing screen the Form13 entry; the one it replaces is kept
