@@ -209,9 +209,11 @@ private:
                 mouse(w, to, QEvent::MouseButtonRelease, Qt::LeftButton);
         } else if (roll < 67) {
             const QPoint angle(0, random_.bounded(2) ? 120 : -120);
-            QWheelEvent wheel(at, w->mapToGlobal(at), QPoint(), angle, buttons_, modifiers_, Qt::NoScrollPhase, false);
             QWidget* under = window->childAt(at);
-            QApplication::sendEvent(under ? under : window, &wheel);
+            QWidget* target = under ? under : window;
+            QWheelEvent wheel(target->mapFrom(window, at), window->mapToGlobal(at), QPoint(), angle, buttons_,
+                              modifiers_, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
         } else {
             const Key& key = keys_[random_.bounded(int(keys_.size()))];
             const QString text = key.modifiers & Qt::ControlModifier ? QString() : key.text;
@@ -303,7 +305,7 @@ private slots:
             qInfo("monkey:   %-24s %lld", qPrintable(it.key()), it.value());
         QVERIFY2(ok, qPrintable(failure));
         QCOMPARE(monkey.sent(), events);
-        QCOMPARE(monkey.stranded(), 0);
+        QCOMPARE(monkey.stranded(), qint64(0));
         // Still a working program: the menu comes back and answers.
         QVERIFY(!screens().Form1->exiting());
     }
