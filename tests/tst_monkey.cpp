@@ -12,6 +12,7 @@
 #include "tests/support/TestingCourse.h"
 #include "tests/support/ViewerDriver.h"
 #include "platform/Screen.h"
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDialog>
