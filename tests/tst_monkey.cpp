@@ -83,6 +83,8 @@ QList<QWidget*> reachableWindows()
     return result;
 }
 
+constexpr qint64 kJumpEvery = 150;
+
 class Monkey : public QObject {
 public:
     Monkey(qint64 events, quint64 seed) : events_(events), random_(seed), keys_(keyboard())
@@ -124,6 +126,8 @@ private:
         QTimer::singleShot(0, this, [this] { step(); });
         ++sent_;
 
+        if (sent_ % kJumpEvery == 0 && !QApplication::activeModalWidget())
+            jump();
         QList<QWidget*> windows = reachableWindows();
         if (windows.isEmpty()) {
             if (QApplication::activeModalWidget())
@@ -145,6 +149,28 @@ private:
 
         if (screens().Form1 && screens().Form1->exiting())
             failure_ = QStringLiteral("the program was ended after action %1 (%2)").arg(sent_).arg(lastAction_);
+    }
+
+    // Now and then the user goes somewhere else the way the menu and the
+    // sign-in screen lead: one of the screens the menu opens, or the testing
+    // screens after a student's or the administrator's sign-in. Random
+    // clicks alone stay on the first dialog they open for too long.
+    void jump()
+    {
+        for (QWidget* w : reachableWindows())
+            hideScreen(w);
+        const int where = random_.bounded(8);
+        const char* entries[] = {"Form1", "Form5", "Form8", "Form24", "Present", "Video"};
+        if (where < 6) {
+            showScreen(screenByEntry(entries[where]));
+        } else {
+            showScreen(screens().Form1);
+            if (where == 6)
+                signIn(QStringLiteral("student"), QStringLiteral("student"));
+            else
+                signIn(QStringLiteral("Chiefexaminer"), QStringLiteral("Admin2026"));
+        }
+        lastAction_ = QStringLiteral("jump %1").arg(where);
     }
 
     // A point inside the window, half of the time inside one of its visible
