@@ -92,11 +92,11 @@ void WebBrowser::printPreview()
     QPrintPreviewDialog dialog(previewPrinter_.get(), this);
     dialog.setWindowTitle(QStringLiteral("Предварительный просмотр"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { guarded([&] { renderForPreview(printer); }); });
+            [this, &dialog](QPrinter* printer) { guarded([&] { renderForPreview(printer, &dialog); }); });
     dialog.exec();
 }
 
-void WebBrowser::renderForPreview(QPrinter* printer)
+void WebBrowser::renderForPreview(QPrinter* printer, QWidget* preview)
 {
     // The preview wants its pages drawn before paintRequested returns, but
     // the engine prints asynchronously: wait for it here, without a second
@@ -111,10 +111,14 @@ void WebBrowser::renderForPreview(QPrinter* printer)
         loop.quit();
     });
     QTimer::singleShot(kPreviewRenderTimeoutMs, &loop, &QEventLoop::quit);
+    // Clicks on the preview while the engine draws into its printer re-enter
+    // Qt's preview and crash it: the preview takes no input until then.
+    preview->setEnabled(false);
     view_->print(printer);
     if (!done)
         loop.exec();
     disconnect(finished);
+    preview->setEnabled(true);
 }
 
 void WebBrowser::showFindDialog()

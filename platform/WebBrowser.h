@@ -49,7 +49,7 @@ private:
     QWebEngineView* ensureView();
     void requireDocument(const QString& command) const;
     void requireIdle() const;
-    void renderForPreview(QPrinter* printer);
+    void renderForPreview(QPrinter* printer, QWidget* preview);
 
     QWebEngineView* view_ = nullptr;
     FindDialog* findDialog_ = nullptr;

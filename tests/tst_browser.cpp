@@ -131,6 +131,31 @@ private slots:
         QVERIFY(again.seen());
     }
 
+    void previewTakesNoInputWhileItsPagesAreDrawn()
+    {
+        // Input reaching Qt's preview while the engine still draws into its
+        // printer (a new orientation, say) crashed the engine's print worker.
+        TopicViewer* v = viewerScreen("Form24");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 1));
+        bool busy = false, redrawn = false, enabledWhileDrawing = true;
+        DialogWatcher<QPrintPreviewDialog> watcher([&](QPrintPreviewDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            if (busy || !preview || preview->pageCount() == 0)
+                return false;
+            busy = true;
+            QTimer::singleShot(0, dialog, [&, dialog] { enabledWhileDrawing = dialog->isEnabled(); });
+            preview->setLandscapeOrientation();  // draws the pages again, waiting for the engine
+            busy = false;
+            redrawn = true;
+            return dialog->isEnabled();
+        });
+        click(v->controls().BitBtn2);
+        QVERIFY(watcher.seen());
+        QVERIFY(redrawn);
+        QVERIFY(!enabledWhileDrawing);
+    }
+
     void printOpensThePrintDialog()
     {
         TopicViewer* v = viewerScreen("Form8");
