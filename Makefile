@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 # QtWebEngine refuses to start as root without this.
 ROOT_ENV := $(if $(filter 0,$(shell id -u)),QTWEBENGINE_DISABLE_SANDBOX=1,)
 
-.PHONY: setup configure build run test bench clean
+.PHONY: setup configure build run test bench fuzz clean
 
 setup:
 	@echo "== checking Debian packages"
@@ -36,6 +36,12 @@ test: build
 bench: build
 	@echo "== running the benchmarks"
 	@cmake --build $(BUILD) --target bench -- --no-print-directory -s
+
+# Every fuzz target for FUZZ_TIME seconds (two at a time).
+FUZZ_TIME ?= 600
+fuzz: build
+	@echo "== fuzzing each target for $(FUZZ_TIME) s"
+	@bash tools/fuzz.sh $(BUILD)/fuzz $(FUZZ_TIME)
 
 clean:
 	rm -rf $(BUILD)
