@@ -15,3 +15,10 @@ inline void benchRow(const char* figure, double ours, double floor, const char* 
                 floor > 0 ? ours / floor : 0.0);
     std::fflush(stdout);
 }
+
+// A figure that has no floor of its own.
+inline void benchFigure(const char* figure, double ours, const char* unit)
+{
+    std::printf("%-52s %11.3f %-2s %14s %7s\n", figure, ours, unit, "-", "-");
+    std::fflush(stdout);
+}

@@ -1,11 +1,14 @@
 // Conversion time of courseshell-convert's work: each Jet 4 test database,
 // and a large course database generated in memory (the mapping and SQLite
-// writing alone, the part that grows with a course's results).
+// writing alone, the part that grows with a course's results). The floor of
+// a test database is mdb-export printing all its tables.
+#include "bench/BenchTable.h"
 #include "converter/Conversion.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -68,7 +71,6 @@ int main(int argc, char** argv)
     ConvertOptions plain;
     plain.requireCourseTables = false;
 
-    std::printf("%-28s %10s %12s\n", "database", "size, KiB", "median, ms");
     for (const QFileInfo& f : QDir(testData).entryInfoList({"*.mdb"}, QDir::Files, QDir::Size)) {
         std::vector<double> ms;
         for (int run = 0; run < kRuns; ++run) {
@@ -81,7 +83,26 @@ int main(int argc, char** argv)
             convertJetDatabase(copy, plain, {});
             ms.push_back(t.nsecsElapsed() / 1e6);
         }
-        std::printf("%-28s %10lld %12.1f\n", qPrintable(f.fileName()), f.size() / 1024, median(ms));
+        std::vector<double> exportMs;
+        for (int run = 0; run < 5; ++run) {
+            QElapsedTimer t;
+            t.start();
+            QProcess tables;
+            tables.start(QStringLiteral("mdb-tables"), {QStringLiteral("-1"), f.filePath()});
+            tables.waitForFinished(-1);
+            for (const QByteArray& table : tables.readAllStandardOutput().split('\n')) {
+                if (table.isEmpty())
+                    continue;
+                QProcess exp;
+                exp.setStandardOutputFile(QProcess::nullDevice());
+                exp.start(QStringLiteral("mdb-export"), {f.filePath(), QString::fromUtf8(table)});
+                exp.waitForFinished(-1);
+            }
+            exportMs.push_back(t.nsecsElapsed() / 1e6);
+        }
+        const QByteArray name = QStringLiteral("convert %1 (%2 KiB) / mdb-export")
+                                    .arg(f.fileName()).arg(f.size() / 1024).toUtf8();
+        benchRow(name.constData(), median(ms), median(exportMs), "ms");
     }
 
     for (const qint64 results : {10000, 100000}) {
@@ -97,8 +118,8 @@ int main(int argc, char** argv)
             ms.push_back(t.nsecsElapsed() / 1e6);
         }
         const double m = median(ms);
-        std::printf("course of 1000 users, 121 questions, %lld results: %.0f ms (%.0f rows/s)\n",
-                    results, m, (1000 + 121 + results) / (m / 1000));
+        const QByteArray name = QStringLiteral("convert a course with %1 results").arg(results).toUtf8();
+        benchFigure(name.constData(), m, "ms");
     }
     return 0;
 }

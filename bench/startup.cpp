@@ -1,48 +1,25 @@
 // Process start to the main menu's first paint, against an empty Qt window
 // started the same way; and the resident memory of each at that moment.
-#include "BenchTable.h"
+#include "bench/BenchSupport.h"
+#include "bench/BenchTable.h"
 #include <QCoreApplication>
-#include <QFileInfo>
-#include <QProcess>
-#include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
-
-long long monotonicNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
-}
 
 struct Run {
     double ms;
     long rssKb;
 };
 
-Run once(const QString& child, const QString& mode, const QString& dir)
+Run once(const BenchArguments& args, const QString& mode)
 {
-    QProcess p;
-    p.setWorkingDirectory(dir);
-    const long long start = monotonicNs();
-    p.start(child, {mode});
-    p.waitForFinished(60000);
-    const QList<QByteArray> out = p.readAllStandardOutput().trimmed().split(' ');
-    if (out.size() < 2) {
-        std::fprintf(stderr, "%s run failed: %s\n", qPrintable(mode), p.readAllStandardError().constData());
+    long long start = 0;
+    const QByteArrayList out = runChild(args, mode, 2, &start);
+    if (out.isEmpty())
         return {-1, 0};
-    }
     return {(out[0].toLongLong() - start) / 1e6, out[1].toLong()};
-}
-
-template <class T>
-T median(std::vector<T> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
@@ -50,24 +27,18 @@ T median(std::vector<T> v)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: bench_startup <child> <course dir>\n");
+    const std::optional<BenchArguments> args = benchArguments(argc, argv, "bench_startup");
+    if (!args)
         return 2;
-    }
-    if (qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    const QString child = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-    const QString dir = QString::fromLocal8Bit(argv[2]);
     const int rounds = 15;
     std::vector<double> menuMs, emptyMs, labelMs;
     std::vector<long> menuKb, emptyKb;
-    once(child, "menu", dir);  // warm the file cache for both
-    once(child, "empty", dir);
+    once(*args, "menu");  // warm the file cache for both
+    once(*args, "empty");
     for (int i = 0; i < rounds; ++i) {
-        const Run m = once(child, "menu", dir);
-        const Run e = once(child, "empty", dir);
-        labelMs.push_back(once(child, "label", dir).ms);
+        const Run m = once(*args, "menu");
+        const Run e = once(*args, "empty");
+        labelMs.push_back(once(*args, "label").ms);
         menuMs.push_back(m.ms);
         emptyMs.push_back(e.ms);
         menuKb.push_back(m.rssKb);

@@ -1,5 +1,6 @@
 // One start of either the course shell's screens or an empty window; prints
 // the monotonic clock and the resident memory at the window's first paint.
+#include "bench/BenchSupport.h"
 #include "platform/ShellApplication.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
@@ -8,16 +9,8 @@
 #include <QPaintEvent>
 #include <QTimer>
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-long long monotonicNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
-}
 
 long residentKb()
 {

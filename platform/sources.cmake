@@ -12,6 +12,7 @@ target_link_libraries(shellbase PUBLIC Qt6::Core)
 target_link_libraries(shellcore PUBLIC shellbase)
 
 target_sources(shellcore PRIVATE
+  platform/LabelFit.h
   platform/Guard.h platform/Guard.cpp
   platform/ShellApplication.h platform/ShellApplication.cpp
   platform/MessageBoxes.h platform/MessageBoxes.cpp
@@ -32,4 +33,10 @@ target_sources(shellcore PRIVATE
   platform/MenuLabel.h platform/MenuLabel.cpp
   platform/StretchedPicture.h platform/StretchedPicture.cpp
   platform/CourseUrlInterceptor.h platform/CourseUrlInterceptor.cpp
+  platform/IntegerText.h platform/IntegerText.cpp
+  platform/LocaleText.h platform/LocaleText.cpp
+  platform/PanelStatusBar.h platform/PanelStatusBar.cpp
+  platform/FindDialog.h platform/FindDialog.cpp
+  platform/WebBrowser.h platform/WebBrowser.cpp
+  platform/TreeLinesStyle.h platform/TreeLinesStyle.cpp
 )

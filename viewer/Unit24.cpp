@@ -1,15 +1,11 @@
 #include "viewer/Unit24.h"
-#include "shell/ScreenRegistry.h"
-#include "shell/Unit1.h"
+#include "ui_Unit24.h"
 
-
-TForm24::TForm24()
+TForm24::TForm24() : TopicViewer(aboutCatalogue()), ui_(std::make_unique<Ui::TForm24>())
 {
-    setWindowTitle(QStringLiteral("О программе"));
+    ui_->setupUi(this);
     setBorder(Border::FixedDialog, QSize(869, 684));
+    attach(viewerControls(*ui_));
 }
 
-void TForm24::FormClose()
-{
-    makeScreenVisible(screens().Form1);
-}
+TForm24::~TForm24() = default;

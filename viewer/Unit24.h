@@ -1,12 +1,17 @@
 #pragma once
-// The about screen.
-#include "platform/Screen.h"
+// The about screen: the user guide and the authors.
+#include "viewer/TopicViewer.h"
+#include <memory>
 
-class TForm24 : public Screen {
+namespace Ui { class TForm24; }
+
+class TForm24 : public TopicViewer {
     Q_OBJECT
 public:
     TForm24();
+    ~TForm24() override;
+    Ui::TForm24& ui() { return *ui_; }
 
-protected:
-    void FormClose() override;
+private:
+    std::unique_ptr<Ui::TForm24> ui_;
 };

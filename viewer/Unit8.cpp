@@ -1,15 +1,11 @@
 #include "viewer/Unit8.h"
-#include "shell/ScreenRegistry.h"
-#include "shell/Unit1.h"
+#include "ui_Unit8.h"
 
-
-TForm8::TForm8()
+TForm8::TForm8() : TopicViewer(lecturesCatalogue()), ui_(std::make_unique<Ui::TForm8>())
 {
-    setWindowTitle(QStringLiteral("Лекции"));
+    ui_->setupUi(this);
     setBorder(Border::FixedDialog, QSize(1043, 672));
+    attach(viewerControls(*ui_));
 }
 
-void TForm8::FormClose()
-{
-    makeScreenVisible(screens().Form1);
-}
+TForm8::~TForm8() = default;

@@ -1,12 +1,17 @@
 #pragma once
 // The lectures viewer.
-#include "platform/Screen.h"
+#include "viewer/TopicViewer.h"
+#include <memory>
 
-class TForm8 : public Screen {
+namespace Ui { class TForm8; }
+
+class TForm8 : public TopicViewer {
     Q_OBJECT
 public:
     TForm8();
+    ~TForm8() override;
+    Ui::TForm8& ui() { return *ui_; }
 
-protected:
-    void FormClose() override;
+private:
+    std::unique_ptr<Ui::TForm8> ui_;
 };

@@ -1,0 +1,191 @@
+// Print, print preview and find of the viewer screens: what they do with a
+// page shown and what they do before the first page.
+#include "platform/FindDialog.h"
+#include "platform/ShellApplication.h"
+#include "platform/ShellError.h"
+#include "platform/WebBrowser.h"
+#include "shell/ScreenRegistry.h"
+#include "viewer/TopicViewer.h"
+#include "tests/support/CourseFolder.h"
+#include "tests/support/ModalAnswerer.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/ViewerDriver.h"
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+void click(QAbstractButton* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+
+// Runs `act` on the first modal dialog of type T that comes up, from the
+// event loop, while the code that opened it waits in its own loop.
+template <class T>
+class DialogWatcher {
+public:
+    explicit DialogWatcher(std::function<bool(T*)> act) : act_(std::move(act))
+    {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog || done_)
+                return;
+            if (act_(dialog)) {
+                done_ = true;
+                dialog->reject();
+            }
+        });
+        timer_.start();
+    }
+    bool seen() const { return done_; }
+
+private:
+    std::function<bool(T*)> act_;
+    QTimer timer_;
+    bool done_ = false;
+};
+
+} // namespace
+
+class BrowserTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<ViewerCourse> course;
+    CourseFolder* folder = nullptr;
+
+private slots:
+    void init()
+    {
+        course = std::make_unique<ViewerCourse>();
+        folder = &course->folder;
+    }
+    void cleanup()
+    {
+        course.reset();
+    }
+
+    void beforeAnyPage_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("reports");
+        QTest::newRow("print") << "BitBtn1" << true;
+        QTest::newRow("preview") << "BitBtn2" << true;
+        QTest::newRow("find") << "BitBtn3" << false;
+    }
+    void beforeAnyPage()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, reports);
+        TopicViewer* v = viewerScreen("Form8");
+        showScreen(v);
+        ModalAnswerer answers;
+        click(v->findChild<QPushButton*>(button));
+        QTest::qWait(50);
+        QCOMPARE(answers.boxes().size(), size_t(reports ? 1 : 0));
+        if (reports) {
+            QCOMPARE(answers.boxes()[0].caption, ShellApplication::title());
+            QCOMPARE(answers.boxes()[0].icon, QMessageBox::Critical);
+            QCOMPARE(answers.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        }
+        QVERIFY(!browserOf(v).findDialog());
+        // The screen goes on working.
+        QVERIFY(clickNodeAndWait(v, 3));
+        QCOMPARE(v->windowTitle(), QString("Тема 3. КОММУТАЦИЯ В ТЕЛЕКОММУНИКАЦИЯХ"));
+    }
+
+    void navigateRefusesARelativePath()
+    {
+        WebBrowser& browser = browserOf(viewerScreen("Form8"));
+        QVERIFY_THROWS_EXCEPTION(ShellError, browser.navigate("HTML/page0_L.html"));
+        QVERIFY(!browser.hasDocument());
+    }
+
+    void previewRendersTheShownPage()
+    {
+        TopicViewer* v = viewerScreen("Form24");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 1));
+        int pages = 0;
+        DialogWatcher<QPrintPreviewDialog> watcher([&](QPrintPreviewDialog* dialog) {
+            auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+            pages = preview ? preview->pageCount() : 0;
+            return pages > 0;
+        });
+        click(v->controls().BitBtn2);
+        QVERIFY(watcher.seen());
+        QVERIFY(pages >= 1);
+        // A second preview is drawn again, not refused as still printing.
+        pages = 0;
+        DialogWatcher<QPrintPreviewDialog> again([&](QPrintPreviewDialog* dialog) {
+            pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+            return pages > 0;
+        });
+        click(v->controls().BitBtn2);
+        QVERIFY(again.seen());
+    }
+
+    void printOpensThePrintDialog()
+    {
+        TopicViewer* v = viewerScreen("Form8");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 9));
+        ModalAnswerer answers;
+        DialogWatcher<QPrintDialog> watcher([](QPrintDialog*) { return true; });
+        click(v->controls().BitBtn1);
+        QVERIFY(watcher.seen());
+        QCOMPARE(answers.boxes().size(), size_t(0));  // cancelled: nothing to report
+    }
+
+    void find_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QString>("outcome");
+        // The page reads "Альфа бета альфа. АЛЬФА-канал."; each search goes
+        // on from the match of "бета" found before it.
+        QTest::newRow("any case") << "альфа" << false << "Совпадение 2 из 3";
+        QTest::newRow("matching case") << "альфа" << true << "Совпадение 1 из 1";
+        QTest::newRow("capitals") << "АЛЬФА" << true << "Совпадение 1 из 1";
+        QTest::newRow("absent") << "гамма" << false << "Не удаётся найти «гамма»";
+    }
+    void find()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, matchCase);
+        QFETCH(QString, outcome);
+        TopicViewer* v = viewerScreen("Form8");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 2));
+        ModalAnswerer answers;
+        click(v->controls().BitBtn3);
+        FindDialog* dialog = browserOf(v).findDialog();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        // Another search first, with other flags, must not steer this one.
+        dialog->textField()->setText("бета");
+        QSignalSpy searched(dialog, &FindDialog::searched);
+        click(dialog->findNextButton());
+        QVERIFY(searched.wait(5000));
+        dialog->textField()->setText(text);
+        dialog->findChild<QCheckBox*>()->setChecked(matchCase);
+        click(dialog->findNextButton());
+        QVERIFY(searched.wait(5000));
+        QCOMPARE(dialog->outcome(), outcome);
+        // Clicking find again brings up the same dialog.
+        dialog->close();
+        click(v->controls().BitBtn3);
+        QCOMPARE(browserOf(v).findDialog(), dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(answers.boxes().size(), size_t(0));
+    }
+};
+
+SHELL_TEST_MAIN(BrowserTest)
+#include "tst_browser.moc"
