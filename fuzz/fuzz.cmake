@@ -19,7 +19,7 @@ if(COURSESHELL_FUZZ AND COURSESHELL_CLANGXX)
   file(MAKE_DIRECTORY ${FUZZ_BINARY_DIR}/work/jet_reader)
   file(COPY ${CMAKE_SOURCE_DIR}/tests/data/jet4/adox_jet4.mdb ${CMAKE_SOURCE_DIR}/tests/data/jet4/fixedTextTestV2000.mdb
        DESTINATION ${FUZZ_BINARY_DIR}/work/jet_reader)
-  foreach(t connection_string cint jet_reader)
+  foreach(t connection_string cint jet_reader zoom_text)
     add_test(NAME fuzz_${t}
       COMMAND bash ${CMAKE_SOURCE_DIR}/tools/fuzz.sh ${FUZZ_BINARY_DIR} ${FUZZ_TEST_SECONDS} ${t})
     set_tests_properties(fuzz_${t} PROPERTIES TIMEOUT 300 ENVIRONMENT "LC_ALL=C.UTF-8")
