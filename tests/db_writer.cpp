@@ -3,8 +3,8 @@
 //   db_writer insert <folder> <tag> <count>   results rows user=<tag>, result=1..count
 //   db_writer fill <folder> <max file bytes>  questions until the disk is "full"
 //   db_writer session <folder> <tag> <count>  per iteration i, as the screens
-//       do it: registers user <tag>-<i> (Users append, fields, post) and
-//       stores that user's result i (Rezult append, user/result/datatest,
+//       do it: registers user <tag>-<i> (Users insert, fields, post) and
+//       stores that user's result i (Rezult insert, user/result/datatest,
 //       post). Prints "ready" once the database is open, then "user <tag>-<i>"
 //       and "result <tag>-<i>" each as soon as post() has returned.
 #include "testing/CourseDatabase.h"
@@ -46,7 +46,7 @@ int runSessions(const QString& tag, int count)
     for (int i = 1; i <= count; ++i) {
         const QString login = QStringLiteral("%1-%2").arg(tag).arg(i);
         Dataset* users = registration.users;
-        users->append();
+        users->insert();
         users->setValue("Login", login);
         users->setValue("Password", QStringLiteral("пароль-") + login);
         users->setValue("Fam", QStringLiteral("Фамилия"));
@@ -59,7 +59,7 @@ int runSessions(const QString& tag, int count)
         // Signing in opens the testing screen's datasets anew each time.
         QObject session;
         TestingData testing = openTestingData(&session);
-        testing.results->append();
+        testing.results->insert();
         testing.results->setValue("user", login);
         testing.results->setValue("result", QString::number(i));
         testing.results->setValue("datatest", QDateTime::currentDateTime());
