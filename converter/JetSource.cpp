@@ -136,6 +136,61 @@ QByteArray readOle(MdbHandle* mdb, MdbColumn* col, const QString& where)
     return bytes;
 }
 
+// Whether an object's property block ("MR2" or "KKD", then records that
+// each begin with their own length) can be walked to its end. libmdb walks
+// it by those lengths alone: a zero one keeps it allocating forever.
+bool propertyBlockWhole(const char* block, size_t size)
+{
+    if (size < 4)
+        return false;
+    size_t pos = 4;
+    while (pos < size) {
+        if (size - pos < 6)
+            return false;
+        const qint64 length = mdb_get_int32(const_cast<char*>(block), int(pos));
+        if (length < 6 || quint64(length) > size - pos)
+            return false;
+        pos += size_t(length);
+    }
+    return true;
+}
+
+// The catalogue's property blocks, walked before libmdb reads the catalogue
+// (which it does the same way mdb_read_catalog opens it).
+void checkPropertyBlocks(MdbHandle* mdb, const QString& fileName)
+{
+    MdbCatalogEntry objects{};
+    objects.mdb = mdb;
+    objects.object_type = MDB_TABLE;
+    objects.table_pg = 2;
+    std::snprintf(objects.object_name, sizeof objects.object_name, "%s", "MSysObjects");
+    TableDef def(mdb_read_table(&objects));
+    if (!def || !mdb_read_columns(def.get()))
+        return;  // reading the catalogue reports it
+    MdbTableDef* t = def.get();
+    MdbColumn* props = nullptr;
+    int column = 0;
+    for (unsigned c = 0; c < t->num_cols && !props; ++c)
+        if (std::strcmp(columnAt(t, c)->name, "LvProp") == 0) {
+            props = columnAt(t, c);
+            column = int(c) + 1;
+        }
+    if (!props)
+        return;
+    std::unique_ptr<char[]> bound(new char[kMemoBuffer]);
+    int length = 0;
+    mdb_bind_column(t, column, bound.get(), &length);
+    mdb_rewind_table(t);
+    while (mdb_fetch_row(t)) {
+        if (length <= 0)
+            continue;
+        size_t size = 0;
+        std::unique_ptr<char, void (*)(void*)> block(static_cast<char*>(mdb_ole_read_full(mdb, props, &size)), std::free);
+        if (block && !propertyBlockWhole(block.get(), size))
+            throw ShellError(QStringLiteral("%1 повреждён: свойства объектов базы записаны с ошибкой").arg(fileName));
+    }
+}
+
 } // namespace
 
 struct JetSource::Handle {
@@ -245,6 +300,7 @@ JetSource::JetSource(const QString& path)
     mdb_set_boolean_fmt_numbers(mdb);
     mdb_set_bind_size(mdb, kMemoBuffer);
 
+    checkPropertyBlocks(mdb, name);
     if (!mdb_read_catalog(mdb, MDB_TABLE)) {
         fail(QStringLiteral("%1: не удаётся прочитать список таблиц — файл повреждён или зашифрован").arg(name));
     }
