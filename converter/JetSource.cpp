@@ -155,9 +155,9 @@ bool propertyBlockWhole(const char* block, size_t size)
     return true;
 }
 
-// The catalogue's property blocks, walked before libmdb reads the catalogue
-// (which it does the same way mdb_read_catalog opens it).
-void checkPropertyBlocks(MdbHandle* mdb, const QString& fileName)
+// Whether the catalogue's property blocks are whole, walked before libmdb
+// reads the catalogue (opened the way mdb_read_catalog opens it).
+bool propertyBlocksWhole(MdbHandle* mdb)
 {
     MdbCatalogEntry objects{};
     objects.mdb = mdb;
@@ -166,7 +166,7 @@ void checkPropertyBlocks(MdbHandle* mdb, const QString& fileName)
     std::snprintf(objects.object_name, sizeof objects.object_name, "%s", "MSysObjects");
     TableDef def(mdb_read_table(&objects));
     if (!def || !mdb_read_columns(def.get()))
-        return;  // reading the catalogue reports it
+        return true;  // reading the catalogue reports it
     MdbTableDef* t = def.get();
     MdbColumn* props = nullptr;
     int column = 0;
@@ -176,7 +176,7 @@ void checkPropertyBlocks(MdbHandle* mdb, const QString& fileName)
             column = int(c) + 1;
         }
     if (!props)
-        return;
+        return true;
     std::unique_ptr<char[]> bound(new char[kMemoBuffer]);
     int length = 0;
     mdb_bind_column(t, column, bound.get(), &length);
@@ -187,8 +187,9 @@ void checkPropertyBlocks(MdbHandle* mdb, const QString& fileName)
         size_t size = 0;
         std::unique_ptr<char, void (*)(void*)> block(static_cast<char*>(mdb_ole_read_full(mdb, props, &size)), std::free);
         if (block && !propertyBlockWhole(block.get(), size))
-            throw ShellError(QStringLiteral("%1 повреждён: свойства объектов базы записаны с ошибкой").arg(fileName));
+            return false;
     }
+    return true;
 }
 
 } // namespace
@@ -300,7 +301,8 @@ JetSource::JetSource(const QString& path)
     mdb_set_boolean_fmt_numbers(mdb);
     mdb_set_bind_size(mdb, kMemoBuffer);
 
-    checkPropertyBlocks(mdb, name);
+    if (!propertyBlocksWhole(mdb))
+        fail(QStringLiteral("%1 повреждён: свойства объектов базы записаны с ошибкой").arg(name));
     if (!mdb_read_catalog(mdb, MDB_TABLE)) {
         fail(QStringLiteral("%1: не удаётся прочитать список таблиц — файл повреждён или зашифрован").arg(name));
     }
