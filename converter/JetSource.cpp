@@ -136,13 +136,19 @@ QByteArray readOle(MdbHandle* mdb, MdbColumn* col, const QString& where)
     return bytes;
 }
 
-// Whether an object's property block ("MR2" or "KKD", then records that
-// each begin with their own length) can be walked to its end. libmdb walks
-// it by those lengths alone: a zero one keeps it allocating forever.
+// Whether an object's property block can be walked to its end. It is
+// "MR2" (or "KKD") and records that each begin with their length (32 bits)
+// and type: a list of names (0x80), each a 16-bit length and the name, then
+// property records (0, 1, 2): a header with its length, a name, and entries
+// of a 16-bit length, a type, the index of their name and the value's size.
+// libmdb walks all of it by those lengths and indexes alone: a zero length
+// keeps it allocating forever, a name index past the list reads outside it.
 bool propertyBlockWhole(const char* block, size_t size)
 {
+    const auto u16 = [block](size_t at) { return quint16(quint8(block[at]) | quint8(block[at + 1]) << 8); };
     if (size < 4)
         return false;
+    qint64 names = -1;  // none read yet
     size_t pos = 4;
     while (pos < size) {
         if (size - pos < 6)
@@ -150,7 +156,28 @@ bool propertyBlockWhole(const char* block, size_t size)
         const qint64 length = mdb_get_int32(const_cast<char*>(block), int(pos));
         if (length < 6 || quint64(length) > size - pos)
             return false;
-        pos += size_t(length);
+        const size_t body = pos + 6, end = pos + size_t(length);
+        const int type = u16(pos + 4);
+        if (type == 0x80) {
+            names = 0;
+            for (size_t at = body; at < end; ++names) {
+                if (end - at < 2 || u16(at) > end - at - 2)
+                    return false;
+                at += 2 + u16(at);
+            }
+        } else if (type <= 2) {
+            if (names < 0 || end - body < 6 || u16(body + 4) > end - body - 6)
+                return false;
+            for (size_t at = body + 6 + u16(body + 4); at < end;) {
+                if (end - at < 8)
+                    return false;
+                const size_t entry = u16(at);
+                if (entry < 8 || entry > end - at || u16(at + 6) > entry - 8 || u16(at + 4) >= names)
+                    return false;
+                at += entry;
+            }
+        }
+        pos = end;
     }
     return true;
 }

@@ -693,10 +693,17 @@ private slots:
                                                               << "Base.mdb обрезан: в файле нет страниц";
         QTest::newRow("cut in the tables") << "testV2000.mdb" << QByteArray("262144") << QStringList{"--plain"}
                                            << "Base.mdb обрезан: в файле нет страниц";
-        // A property record of length 0 in the catalogue kept libmdb
-        // allocating forever.
-        QTest::newRow("damaged object properties") << "fixedTextTestV2000.mdb" << QByteArray("@133236:00000000")
-                                                   << QStringList() << "Base.mdb повреждён: свойства объектов";
+        // Property blocks of the catalogue that libmdb would walk forever
+        // (lengths of 0) or read past (a name index beyond the names).
+        QTest::newRow("object properties: record of length 0")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133236:00000000") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
+        QTest::newRow("object properties: entry of length 0")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133382:0000") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
+        QTest::newRow("object properties: name index past the names")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133386:ff7f") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
         QTest::newRow("no course tables") << "testUnicodeCompV2003.mdb" << QByteArray() << QStringList()
                                           << "В базе нет таблиц курса: Users, Vopros, Rezult";
         QTest::newRow("users without the course's fields")
