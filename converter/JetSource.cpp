@@ -419,6 +419,13 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
                 return QStringLiteral("Таблица %1, строка %2, поле %3")
                     .arg(table.name).arg(rowNumber).arg(table.columns[c].name);
             };
+            // A fixed-size value is read from the row's page where the row
+            // says it is: a damaged row may point past the page.
+            const auto onPage = [&](int bytes) {
+                if (col->cur_value_start < 0 || bytes < 0 || col->cur_value_start + qint64(bytes) > mdb->fmt->pg_size)
+                    throw ShellError(QStringLiteral("%1: значение лежит за пределами своей страницы — файл повреждён")
+                                         .arg(where()));
+            };
             switch (col->col_type) {
             case MDB_BYTE:
             case MDB_INT:
@@ -426,15 +433,19 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
                 value = QByteArray(text, lengths[c]).toLongLong();
                 break;
             case MDB_FLOAT:
+                onPage(4);
                 value = double(mdb_pg_get_single(mdb, col->cur_value_start));
                 break;
             case MDB_DOUBLE:
+                onPage(8);
                 value = mdb_pg_get_double(mdb, col->cur_value_start);
                 break;
             case MDB_DATETIME:
+                onPage(8);
                 value = jetDateText(mdb_pg_get_double(mdb, col->cur_value_start));
                 break;
             case MDB_BINARY:
+                onPage(col->cur_value_len);
                 value = QByteArray(reinterpret_cast<const char*>(mdb->pg_buf) + col->cur_value_start,
                                    col->cur_value_len);
                 break;
