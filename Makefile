@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 # QtWebEngine refuses to start as root without this.
 ROOT_ENV := $(if $(filter 0,$(shell id -u)),QTWEBENGINE_DISABLE_SANDBOX=1,)
 
-.PHONY: setup configure build run test bench sanitize clean
+.PHONY: setup configure build run test bench sanitize fuzz clean
 
 setup:
 	@echo "== checking Debian packages"
@@ -59,6 +59,12 @@ sanitize: setup
 	@echo "== running the monkey test under the sanitizers"
 	@cd $(ASAN_BUILD)/tests && env $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen \
 	  QTWEBENGINE_DISABLE_SANDBOX=1 LC_ALL=C.UTF-8 ./tst_monkey
+
+# Every fuzz target for FUZZ_TIME seconds (two at a time).
+FUZZ_TIME ?= 600
+fuzz: build
+	@echo "== fuzzing each target for $(FUZZ_TIME) s"
+	@bash tools/fuzz.sh $(BUILD)/fuzz $(FUZZ_TIME)
 
 clean:
 	rm -rf $(BUILD)

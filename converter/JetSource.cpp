@@ -136,6 +136,89 @@ QByteArray readOle(MdbHandle* mdb, MdbColumn* col, const QString& where)
     return bytes;
 }
 
+// Whether an object's property block can be walked to its end. It is
+// "MR2" (or "KKD") and records that each begin with their length (32 bits)
+// and type: a list of names (0x80), each a 16-bit length and the name, then
+// property records (0, 1, 2): a header with its length, a name, and entries
+// of a 16-bit length, a type, the index of their name and the value's size.
+// libmdb walks all of it by those lengths and indexes alone: a zero length
+// keeps it allocating forever, a name index past the list reads outside it.
+bool propertyBlockWhole(const char* block, size_t size)
+{
+    const auto u16 = [block](size_t at) { return quint16(quint8(block[at]) | quint8(block[at + 1]) << 8); };
+    if (size < 4)
+        return false;
+    qint64 names = -1;  // none read yet
+    size_t pos = 4;
+    while (pos < size) {
+        if (size - pos < 6)
+            return false;
+        const qint64 length = mdb_get_int32(const_cast<char*>(block), int(pos));
+        if (length < 6 || quint64(length) > size - pos)
+            return false;
+        const size_t body = pos + 6, end = pos + size_t(length);
+        const int type = u16(pos + 4);
+        if (type == 0x80) {
+            names = 0;
+            for (size_t at = body; at < end; ++names) {
+                if (end - at < 2 || u16(at) > end - at - 2)
+                    return false;
+                at += 2 + u16(at);
+            }
+        } else if (type <= 2) {
+            if (names < 0 || end - body < 6 || u16(body + 4) > end - body - 6)
+                return false;
+            for (size_t at = body + 6 + u16(body + 4); at < end;) {
+                if (end - at < 8)
+                    return false;
+                const size_t entry = u16(at);
+                if (entry < 8 || entry > end - at || u16(at + 6) > entry - 8 || u16(at + 4) >= names)
+                    return false;
+                at += entry;
+            }
+        }
+        pos = end;
+    }
+    return true;
+}
+
+// Whether the catalogue's property blocks are whole, walked before libmdb
+// reads the catalogue (opened the way mdb_read_catalog opens it).
+bool propertyBlocksWhole(MdbHandle* mdb)
+{
+    MdbCatalogEntry objects{};
+    objects.mdb = mdb;
+    objects.object_type = MDB_TABLE;
+    objects.table_pg = 2;
+    std::snprintf(objects.object_name, sizeof objects.object_name, "%s", "MSysObjects");
+    TableDef def(mdb_read_table(&objects));
+    if (!def || !mdb_read_columns(def.get()))
+        return true;  // reading the catalogue reports it
+    MdbTableDef* t = def.get();
+    MdbColumn* props = nullptr;
+    int column = 0;
+    for (unsigned c = 0; c < t->num_cols && !props; ++c)
+        if (std::strcmp(columnAt(t, c)->name, "LvProp") == 0) {
+            props = columnAt(t, c);
+            column = int(c) + 1;
+        }
+    if (!props)
+        return true;
+    std::unique_ptr<char[]> bound(new char[kMemoBuffer]);
+    int length = 0;
+    mdb_bind_column(t, column, bound.get(), &length);
+    mdb_rewind_table(t);
+    while (mdb_fetch_row(t)) {
+        if (length <= 0)
+            continue;
+        size_t size = 0;
+        std::unique_ptr<char, void (*)(void*)> block(static_cast<char*>(mdb_ole_read_full(mdb, props, &size)), std::free);
+        if (block && !propertyBlockWhole(block.get(), size))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 struct JetSource::Handle {
@@ -245,6 +328,8 @@ JetSource::JetSource(const QString& path)
     mdb_set_boolean_fmt_numbers(mdb);
     mdb_set_bind_size(mdb, kMemoBuffer);
 
+    if (!propertyBlocksWhole(mdb))
+        fail(QStringLiteral("%1 повреждён: свойства объектов базы записаны с ошибкой").arg(name));
     if (!mdb_read_catalog(mdb, MDB_TABLE)) {
         fail(QStringLiteral("%1: не удаётся прочитать список таблиц — файл повреждён или зашифрован").arg(name));
     }
@@ -334,6 +419,13 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
                 return QStringLiteral("Таблица %1, строка %2, поле %3")
                     .arg(table.name).arg(rowNumber).arg(table.columns[c].name);
             };
+            // A fixed-size value is read from the row's page where the row
+            // says it is: a damaged row may point past the page.
+            const auto onPage = [&](int bytes) {
+                if (col->cur_value_start < 0 || bytes < 0 || col->cur_value_start + qint64(bytes) > mdb->fmt->pg_size)
+                    throw ShellError(QStringLiteral("%1: значение лежит за пределами своей страницы — файл повреждён")
+                                         .arg(where()));
+            };
             switch (col->col_type) {
             case MDB_BYTE:
             case MDB_INT:
@@ -341,15 +433,19 @@ void JetSource::readRows(const SourceTable& table, const RowHandler& handle)
                 value = QByteArray(text, lengths[c]).toLongLong();
                 break;
             case MDB_FLOAT:
+                onPage(4);
                 value = double(mdb_pg_get_single(mdb, col->cur_value_start));
                 break;
             case MDB_DOUBLE:
+                onPage(8);
                 value = mdb_pg_get_double(mdb, col->cur_value_start);
                 break;
             case MDB_DATETIME:
+                onPage(8);
                 value = jetDateText(mdb_pg_get_double(mdb, col->cur_value_start));
                 break;
             case MDB_BINARY:
+                onPage(col->cur_value_len);
                 value = QByteArray(reinterpret_cast<const char*>(mdb->pg_buf) + col->cur_value_start,
                                    col->cur_value_len);
                 break;

@@ -27,10 +27,20 @@ ConnectionString::ConnectionString(const QString& text)
     int i = 0;
     const int n = text.size();
     while (i < n) {
+        // A key ends at the first "=" of its own pair: a ";" before it
+        // closes a pair without a value (empty pairs, ";;", are allowed).
         const int eq = text.indexOf(QLatin1Char('='), i);
-        if (eq < 0)
-            throw ShellError(QStringLiteral("Неверная строка подключения: после «%1» нет знака «=»")
-                                 .arg(text.mid(i).trimmed()));
+        const int pairEnd = text.indexOf(QLatin1Char(';'), i);
+        if (eq < 0 || (pairEnd >= 0 && pairEnd < eq)) {
+            const QString part = text.mid(i, (pairEnd < 0 ? n : pairEnd) - i).trimmed();
+            if (part.isEmpty() && pairEnd >= 0) {
+                i = pairEnd + 1;
+                continue;
+            }
+            if (part.isEmpty())
+                break;
+            throw ShellError(QStringLiteral("Неверная строка подключения: после «%1» нет знака «=»").arg(part));
+        }
         const QString key = text.mid(i, eq - i).trimmed();
         if (key.isEmpty())
             throw ShellError(QStringLiteral("Неверная строка подключения: пустое имя ключа"));

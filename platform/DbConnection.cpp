@@ -7,8 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
+#include <QRandomGenerator>
 #include <QSqlError>
+#include <QThread>
 #include <cerrno>
+#include <chrono>
 
 namespace {
 
@@ -55,8 +58,6 @@ QSqlDatabase DbConnection::database() const
 void DbConnection::setBusyTimeout(int ms)
 {
     busyMs_ = ms;
-    if (handle_)
-        sqlite3_busy_timeout(handle_, ms);
 }
 
 void DbConnection::checkFile() const
@@ -127,7 +128,7 @@ void DbConnection::open()
         handle_ = *static_cast<sqlite3* const*>(h.constData());
     }
     sqlite3_extended_result_codes(handle_, 1);
-    sqlite3_busy_timeout(handle_, busyMs_);
+    sqlite3_busy_handler(handle_, waitForLock, this);
     registerCInt(handle_);
     try {
         checkPassword(password);
@@ -198,6 +199,24 @@ void DbConnection::datasetClosed()
         if (ds->active())
             return;
     close();
+}
+
+// Waits for another connection's lock in short, jittered steps until the
+// busy timeout has passed. The engine's own timeout backs off to 100 ms
+// sleeps, so a writer that has waited long keeps losing the lock to
+// newcomers that poll faster, and with many writers one of them starves past
+// the timeout. Steps of equal length give every waiter the same chance.
+int DbConnection::waitForLock(void* self, int attempt)
+{
+    auto* c = static_cast<DbConnection*>(self);
+    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch()).count();
+    if (attempt == 0)
+        c->busySince_ = now;
+    if (now - c->busySince_ >= c->busyMs_)
+        return 0;
+    QThread::usleep(500 + QRandomGenerator::global()->bounded(1500));
+    return 1;
 }
 
 DatabaseError DbConnection::errorFor(int rc, const QString& what, bool writing) const

@@ -51,6 +51,7 @@ private:
     void datasetClosed();
     void checkFile() const;
     void checkPassword(const QString& password);
+    static int waitForLock(void* self, int attempt);
 
     QString connectionString_;
     QString connectionName_;
@@ -59,6 +60,7 @@ private:
     bool readOnly_ = false;
     bool closing_ = false;
     int busyMs_ = 15000;
+    qint64 busySince_ = 0;  // steady clock, ms: when the current wait began
     sqlite3* handle_ = nullptr;
     QList<Dataset*> datasets_;
 };

@@ -2,6 +2,11 @@
 // processes writing into the same file.
 //   db_writer insert <folder> <tag> <count>   results rows user=<tag>, result=1..count
 //   db_writer fill <folder> <max file bytes>  questions until the disk is "full"
+//   db_writer session <folder> <tag> <count>  per iteration i, as the screens
+//       do it: registers user <tag>-<i> (Users insert, fields, post) and
+//       stores that user's result i (Rezult insert, user/result/datatest,
+//       post). Prints "ready" once the database is open, then "user <tag>-<i>"
+//       and "result <tag>-<i>" each as soon as post() has returned.
 #include "testing/CourseDatabase.h"
 #include <QCoreApplication>
 #include <QDateTime>
@@ -22,6 +27,44 @@ int insertResults(const QString& tag, int count)
         data.results->setValue("result", QString::number(i));
         data.results->setValue("datatest", QDateTime::currentDateTime());
         data.results->post();
+    }
+    return 0;
+}
+
+// A line on stdout the moment it is true: a killed writer's last word.
+void confirm(const char* what, const QString& login)
+{
+    std::printf("%s %s\n", what, login.toUtf8().constData());
+    std::fflush(stdout);
+}
+
+int runSessions(const QString& tag, int count)
+{
+    QObject owner;
+    RegistrationData registration = openRegistrationData(&owner);
+    confirm("ready", tag);
+    for (int i = 1; i <= count; ++i) {
+        const QString login = QStringLiteral("%1-%2").arg(tag).arg(i);
+        Dataset* users = registration.users;
+        users->insert();
+        users->setValue("Login", login);
+        users->setValue("Password", QStringLiteral("пароль-") + login);
+        users->setValue("Fam", QStringLiteral("Фамилия"));
+        users->setValue("Imya", QStringLiteral("Имя"));
+        users->setValue("Otch", QStringLiteral("Отчество"));
+        users->setValue("Group", QStringLiteral("Группа"));
+        users->post();
+        confirm("user", login);
+
+        // Signing in opens the testing screen's datasets anew each time.
+        QObject session;
+        TestingData testing = openTestingData(&session);
+        testing.results->insert();
+        testing.results->setValue("user", login);
+        testing.results->setValue("result", QString::number(i));
+        testing.results->setValue("datatest", QDateTime::currentDateTime());
+        testing.results->post();
+        confirm("result", login);
     }
     return 0;
 }
@@ -62,6 +105,8 @@ int main(int argc, char** argv)
     try {
         if (args[1] == "insert" && args.size() == 5)
             return insertResults(args[3], args[4].toInt());
+        if (args[1] == "session" && args.size() == 5)
+            return runSessions(args[3], args[4].toInt());
         if (args[1] == "fill")
             return fillDisk(args[3].toLongLong());
     } catch (const std::exception& e) {

@@ -668,7 +668,9 @@ private slots:
     void brokenInputGetsAClearMessageAndNothingWritten_data()
     {
         QTest::addColumn<QString>("source");     // test database to start from, or empty
-        QTest::addColumn<QByteArray>("bytes");   // content when there is none, or the length to cut to
+        // Content when there is no source; else the length to cut to, or
+        // "@<offset>:<hex>" bytes to put in at an offset.
+        QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QString>("message");
         QTest::newRow("not a database") << QString() << QByteArray("<html>not a database</html>") << QStringList()
@@ -691,6 +693,17 @@ private slots:
                                                               << "Base.mdb обрезан: в файле нет страниц";
         QTest::newRow("cut in the tables") << "testV2000.mdb" << QByteArray("262144") << QStringList{"--plain"}
                                            << "Base.mdb обрезан: в файле нет страниц";
+        // Property blocks of the catalogue that libmdb would walk forever
+        // (lengths of 0) or read past (a name index beyond the names).
+        QTest::newRow("object properties: record of length 0")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133236:00000000") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
+        QTest::newRow("object properties: entry of length 0")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133382:0000") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
+        QTest::newRow("object properties: name index past the names")
+            << "fixedTextTestV2000.mdb" << QByteArray("@133386:ff7f") << QStringList()
+            << "Base.mdb повреждён: свойства объектов";
         QTest::newRow("no course tables") << "testUnicodeCompV2003.mdb" << QByteArray() << QStringList()
                                           << "В базе нет таблиц курса: Users, Vopros, Rezult";
         QTest::newRow("users without the course's fields")
@@ -709,8 +722,12 @@ private slots:
         Folder folder;
         if (!source.isEmpty()) {
             QByteArray content = fileBytes(kTestData + "/" + source);
-            if (!bytes.isEmpty())
+            if (bytes.startsWith('@')) {
+                const QList<QByteArray> patch = bytes.mid(1).split(':');
+                content.replace(patch[0].toInt(), patch[1].size() / 2, QByteArray::fromHex(patch[1]));
+            } else if (!bytes.isEmpty()) {
                 content.truncate(bytes.toInt());
+            }
             QFile f(folder.base());
             QVERIFY(f.open(QIODevice::WriteOnly));
             f.write(content);

@@ -107,6 +107,17 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("=x"));
         QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("A=\"open"));
         QVERIFY_THROWS_EXCEPTION(ShellError, ConnectionString("A=\"x\"tail;B=1"));
+        // A pair without "=" is refused, not glued to the next key.
+        try {
+            ConnectionString("Provider=P;garbage;Data Source=Base.mdb");
+            QFAIL("a pair without a value was accepted");
+        } catch (const ShellError& e) {
+            QVERIFY2(e.message().contains("«garbage»"), qPrintable(e.message()));
+        }
+        const ConnectionString empties(" ;A=1;; ;B=2");
+        QCOMPARE(empties.pairs().size(), size_t(2));
+        QCOMPARE(empties.pairs().at(1).first, QString("B"));
+        QCOMPARE(empties.value("B"), QString("2"));
     }
 
     void passwordRecordsAreSaltedAndExact()

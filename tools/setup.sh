@@ -12,6 +12,7 @@ packages=(
   libgl-dev
   fonts-liberation fonts-dejavu-core fonts-sil-andika fonts-paratype
   xvfb xauth xdg-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
