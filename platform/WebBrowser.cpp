@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <utility>
 
 namespace {
 // A page that never finishes rendering must not hold the preview forever.
@@ -40,7 +41,11 @@ QWebEngineView* WebBrowser::ensureView()
     layout()->addWidget(view_);
     setFocusProxy(view_);
     connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
-    connect(view_, &QWebEngineView::printFinished, this, [this](bool) { printing_ = false; });
+    connect(view_, &QWebEngineView::printFinished, this, [this](bool) {
+        printing_ = false;
+        if (!pendingPage_.isEmpty())
+            view_->load(std::exchange(pendingPage_, QUrl()));
+    });
     return view_;
 }
 
@@ -53,8 +58,15 @@ void WebBrowser::navigate(const QString& absolutePath)
 {
     if (!QDir::isAbsolutePath(absolutePath))
         throw ShellError(QStringLiteral("Недопустимый адрес страницы: %1").arg(absolutePath));
-    ensureView()->load(QUrl::fromLocalFile(absolutePath));
+    const QUrl page = QUrl::fromLocalFile(absolutePath);
     hasDocument_ = true;
+    // A page loaded under a running print leaves the engine's print worker
+    // with no pages, and it crashes on them: the page waits for the print.
+    if (printing_) {
+        pendingPage_ = page;
+        return;
+    }
+    ensureView()->load(page);
 }
 
 void WebBrowser::requireDocument(const QString& command) const

@@ -3,6 +3,7 @@
 // what the screens ask of a browser and nothing more: go to a local file,
 // print and preview the shown page, the find dialog, and the zoom of the
 // document's body. The engine starts on first need, not with the screen.
+#include <QUrl>
 #include <QWidget>
 #include <memory>
 
@@ -57,4 +58,5 @@ private:
     std::unique_ptr<QPrinter> previewPrinter_;
     bool hasDocument_ = false;
     bool printing_ = false;
+    QUrl pendingPage_;  // asked for while a print ran
 };

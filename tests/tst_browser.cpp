@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWebEngineView>
 #include <memory>
 
 namespace {
@@ -154,6 +155,30 @@ private slots:
         QVERIFY(watcher.seen());
         QVERIFY(redrawn);
         QVERIFY(!enabledWhileDrawing);
+    }
+
+    void aPageAskedForWhilePrintingWaitsForThePrint()
+    {
+        // A page loaded under a running print left the engine's print
+        // worker with no pages, and it crashed on them.
+        TopicViewer* v = viewerScreen("Form24");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 1));
+        WebBrowser& browser = browserOf(v);
+        const QString next = folder->file(QStringLiteral("HTML/Avtory_.html"));
+        QSignalSpy started(browser.view(), &QWebEngineView::loadStarted);
+        int startedDuringPrint = -1;
+        connect(browser.view(), &QWebEngineView::printFinished, this,
+                [&] { startedDuringPrint = started.count(); }, Qt::SingleShotConnection);
+        // Runs inside the wait for the preview's pages.
+        QTimer::singleShot(0, v, [&] { browser.navigate(next); });
+        DialogWatcher<QPrintPreviewDialog> watcher([](QPrintPreviewDialog* dialog) {
+            return dialog->findChild<QPrintPreviewWidget*>()->pageCount() > 0;
+        });
+        click(v->controls().BitBtn2);
+        QVERIFY(watcher.seen());
+        QCOMPARE(startedDuringPrint, 0);
+        QTRY_COMPARE_WITH_TIMEOUT(shownUrl(v).toLocalFile(), next, 20000);
     }
 
     void printOpensThePrintDialog()
