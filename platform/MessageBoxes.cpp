@@ -20,9 +20,12 @@ QStringList pendingErrors;
 
 } // namespace
 
+// Texts carry logins, field values and file names: always shown as typed,
+// never read as markup.
 void showPlainMessage(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, ShellApplication::title(), text, QMessageBox::Ok, ownerWindow());
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -45,6 +48,7 @@ void showErrorReport(const QString& text)
     QString next = shown;
     for (;;) {
         QMessageBox box(QMessageBox::Critical, ShellApplication::title(), next, QMessageBox::Ok, ownerWindow());
+        box.setTextFormat(Qt::PlainText);
         box.exec();
         if (pendingErrors.isEmpty())
             break;
@@ -78,5 +82,6 @@ void showStartupFailure(const std::exception& e)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), startupFailureText(e),
                     QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -77,6 +77,28 @@ private slots:
         QCOMPARE(answers.boxes()[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
+    // Texts of boxes carry logins, field values and file names: a user's
+    // "<b>" must reach the screen as typed, not as markup.
+    void boxesShowTheirTextAsTyped_data()
+    {
+        QTest::addColumn<bool>("error");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("plain, tag") << false << "<b>Иванов</b>";
+        QTest::newRow("plain, script") << false << "<script src=\"app.js\"></script>";
+        QTest::newRow("error, tag") << true << "Поле <i>Login</i> слишком длинное";
+        QTest::newRow("error, entity") << true << "<p>&amp; &lt;";
+    }
+    void boxesShowTheirTextAsTyped()
+    {
+        QFETCH(bool, error);
+        QFETCH(QString, text);
+        ModalAnswerer answers;
+        error ? showErrorReport(text) : showPlainMessage(text);
+        QCOMPARE(answers.boxes().size(), size_t(1));
+        QCOMPARE(answers.boxes()[0].text, error ? errorReportText(text) : text);
+        QVERIFY(!answers.boxes()[0].textAsMarkup);
+    }
+
     void startupFailureNamesClassModuleAddressAndMessage()
     {
         const QString text = startupFailureText(ShellError("Не найден файл базы данных", "EDatabaseError"));

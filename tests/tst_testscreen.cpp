@@ -196,6 +196,23 @@ private slots:
         QCOMPARE(t->ui().Memo1->toPlainText(), bank(2, "Tekst"));
     }
 
+    // A JavaScript course asks about tags: an answer "<script src=...>" is
+    // shown as typed, never drawn as markup (or as nothing).
+    void answersWithMarkupAreShownAsTyped()
+    {
+        QVERIFY(execute("Base.mdb", "UPDATE Vopros SET ans1 = '<script src=\"app.js\"></script>', "
+                                    "ans2 = '<b>жирный</b>', ans3 = 'тег <body>', ans4 = '&amp; &lt;', "
+                                    "ans5 = '<style>p{}</style>' WHERE code = 1;"));
+        TForm13* t = signIn("student", "student");
+        QVERIFY(waitForStep(t));
+        for (QLabel* label : answerLabels(t)) {
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), qPrintable(label->text()));
+            QCOMPARE(label->textFormat(), Qt::PlainText);
+        }
+        press(t, correctLetter(t));
+        QCOMPARE(t->ui().Label22->text(), QString("Верно"));
+    }
+
     void questionEditedInTheBankIsAskedByTheNextTest()
     {
         TForm13* first = signIn("student", "student");

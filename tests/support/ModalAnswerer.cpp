@@ -1,5 +1,6 @@
 #include "tests/support/ModalAnswerer.h"
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -42,6 +43,9 @@ void ModalAnswerer::poll()
     r.caption = box->windowTitle();
     r.text = box->text();
     r.icon = box->icon();
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+        r.textAsMarkup = label->textFormat() == Qt::RichText
+                         || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
     r.buttons = box->standardButtons();
     if (box->defaultButton())
         r.defaultButton = box->standardButton(box->defaultButton());

@@ -13,6 +13,7 @@ struct BoxRecord {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    bool textAsMarkup = false;  // the box draws its text as rich text
 };
 
 class ModalAnswerer : public QObject {
