@@ -2,9 +2,22 @@
 #include "platform/Guard.h"
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 
 Screen::Screen(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+namespace {
+
+// A focused button acts on Enter as well as on Space, as buttons do on the
+// desktop the course comes from; Qt does that by itself only inside dialogs.
+void pressButtonsOnEnter(QWidget* screen)
+{
+    for (QPushButton* button : screen->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
+}
+
+} // namespace
 
 void Screen::setBorder(Border border, QSize clientSize)
 {
@@ -34,10 +47,13 @@ void Screen::setBorder(Border border, QSize clientSize)
 
 void Screen::showEvent(QShowEvent* event)
 {
-    if (!shownBefore_ && !event->spontaneous()) {
-        shownBefore_ = true;
-        if (placement_ == Placement::CentreOnFirstShow)
+    if (!event->spontaneous()) {
+        if (!shownBefore_)
+            pressButtonsOnEnter(this);
+        if (placement_ == Placement::CentreOnEveryShow
+            || (placement_ == Placement::CentreOnFirstShow && !shownBefore_))
             centreOnDesktop(this);
+        shownBefore_ = true;
     }
     QWidget::showEvent(event);
     if (!event->spontaneous())

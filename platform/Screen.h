@@ -14,7 +14,7 @@ public:
         Sizeable,      // ordinary sizeable frame
         FittedSizeable // frame with minimize and maximize boxes that keeps its client size
     };
-    enum class Placement { CentreOnFirstShow, AsCreated };
+    enum class Placement { CentreOnFirstShow, CentreOnEveryShow, AsCreated };
 
     explicit Screen(QWidget* parent = nullptr);
 

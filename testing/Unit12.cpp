@@ -12,6 +12,7 @@ TForm12::TForm12() : ui_(std::make_unique<Ui::TForm12>())
 {
     ui_->setupUi(this);
     setBorder(Border::ToolWindow, QSize(384, 490));
+    setPlacement(Placement::CentreOnEveryShow);
     for (QLabel* title : {ui_->Label10, ui_->Label11})
         widenToText(title);
     data_ = openRegistrationData(this);

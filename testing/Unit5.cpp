@@ -13,6 +13,7 @@ TForm5::TForm5() : ui_(std::make_unique<Ui::TForm5>())
 {
     ui_->setupUi(this);
     setBorder(Border::ToolWindow, QSize(393, 435));
+    setPlacement(Placement::CentreOnEveryShow);
     connect(ui_->Label4, &MenuLabel::clicked, this, handler(this, &TForm5::Label4Click));
     connect(ui_->Label5, &MenuLabel::clicked, this, handler(this, &TForm5::Label5Click));
 }

@@ -63,6 +63,32 @@ private slots:
         QTRY_COMPARE(folder.launched(), (QStringList{expected, expected}));
     }
 
+    // A focused button acts on Space, Return and the keypad's Enter alike.
+    void focusedButtonActsOnItsKeys_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<int>("key");
+        for (const char* entry : {"Present", "Video"}) {
+            QTest::addRow("%s, Space", entry) << entry << int(Qt::Key_Space);
+            QTest::addRow("%s, Return", entry) << entry << int(Qt::Key_Return);
+            QTest::addRow("%s, Enter", entry) << entry << int(Qt::Key_Enter);
+        }
+    }
+    void focusedButtonActsOnItsKeys()
+    {
+        QFETCH(QString, entry);
+        QFETCH(int, key);
+        const QString file = courseFileOf(entry, "BitBtn2");
+        CourseFolder folder;
+        folder.write(QString(file).replace('\\', '/'), "x");
+        QWidget* screen = screenByEntry(entry.toLatin1().constData());
+        showScreen(screen);
+        auto* button = screen->findChild<QPushButton*>("BitBtn2");
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key(key));
+        QTRY_COMPARE(folder.launched(), QStringList{folder.path() + "/" + QString(file).replace('\\', '/')});
+    }
+
     void exactNamesWhereCaptionsDiffer()
     {
         QCOMPARE(courseFileOf("Present", "BitBtn5"), QString("docs\\Беспроводная локальная сеть.ppt"));
