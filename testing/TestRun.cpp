@@ -82,20 +82,24 @@ double scorePercent(qint32 correct, qint32 asked)
 }
 
 namespace {
-QLocale ungrouped(QLocale locale)
+// Latin digits, no grouping, the locale's decimal separator: the stored
+// result must stay a number the results query can order by, whatever
+// digits the user's locale writes.
+QString decimalText(double value, char format, int precision, const QLocale& locale)
 {
-    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
-    return locale;
+    QString text = QLocale::c().toString(value, format, precision);
+    text.replace(QLatin1Char('.'), locale.decimalPoint());
+    return text;
 }
 }
 
 QString resultText(double score, const QLocale& locale)
 {
-    return ungrouped(locale).toString(score, 'g', 15);
+    return decimalText(score, 'g', 15, locale);
 }
 
 QString summaryMessage(const QString& correctText, double score, const QLocale& locale)
 {
     return QStringLiteral("Вы набрали ") + correctText + QStringLiteral(" правильных ответов, что составляет ")
-         + ungrouped(locale).toString(score, 'f', 2) + QStringLiteral(" % от общей успеваемости");
+         + decimalText(score, 'f', 2, locale) + QStringLiteral(" % от общей успеваемости");
 }

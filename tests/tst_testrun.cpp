@@ -74,6 +74,10 @@ private slots:
         QTest::newRow("thousands without grouping, de") << "de_DE" << 250 << 20 << "1250" << "1250,00";
         QTest::newRow("fraction, comma") << "ru_RU" << 1 << 8 << "12,5" << "12,50";
         QTest::newRow("fifteen digits") << "C" << 1 << 3 << "33.3333333333333" << "33.33";
+        // Locales with digits of their own still store Latin digits, which
+        // the results query reads as a number.
+        QTest::newRow("Arabic digits locale") << "ar_EG" << 1 << 8 << "12\u066b5" << "12\u066b50";
+        QTest::newRow("Persian digits locale") << "fa_IR" << 17 << 20 << "85" << "85\u066b00";
     }
     void score()
     {
