@@ -201,15 +201,17 @@ private slots:
         QCOMPARE(v->windowTitle(), QString("Лекции"));
     }
 
-    void keyboardAndRightButtonLoadNothing()
+    void keyboardAndOtherButtonsLoadNothing()
     {
         TopicViewer* v = viewerScreen("Form8");
         showScreen(v);
         QTreeWidget* tree = v->controls().TreeView1;
         v->nodeAt(8)->setExpanded(true);
-        // The right button neither loads nor selects.
-        QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, tree->visualItemRect(v->nodeAt(9)).center());
-        QVERIFY(!v->nodeAt(9)->isSelected());
+        // The right and middle buttons neither load nor select.
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(tree->viewport(), button, {}, tree->visualItemRect(v->nodeAt(9)).center());
+            QVERIFY(!v->nodeAt(9)->isSelected());
+        }
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Down);
         QTest::keyClick(tree, Qt::Key_Down);

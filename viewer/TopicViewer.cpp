@@ -133,8 +133,9 @@ bool TopicViewer::eventFilter(QObject* watched, QEvent* event)
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            // The right button leaves the selection alone.
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            // Only the left button selects; the others leave the selection
+            // alone, so a later click cannot load a node chosen by them.
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
                 return true;
             break;
         case QEvent::MouseButtonRelease: {
