@@ -17,9 +17,15 @@ constexpr qint64 kLargestRecodedPage = 16 * 1024 * 1024;
 
 // A <base> right after the doctype (anything before it would switch the
 // engine to quirks mode), so relative links resolve against the original.
+// The base would also send a link to a place in the page ("#part2") to the
+// folder: such clicks move within the page instead.
 QByteArray withBase(const QByteArray& html, const QUrl& folder)
 {
-    const QByteArray base = "<base href=\"" + folder.toEncoded() + "\">";
+    const QByteArray base = "<base href=\"" + folder.toEncoded() + "\">"
+        "<script>document.addEventListener('click', function (e) {"
+        " var a = e.target.closest ? e.target.closest('a[href^=\"#\"]') : null;"
+        " if (a && !e.defaultPrevented) { e.preventDefault(); location.hash = a.getAttribute('href'); }"
+        "});</script>";
     qsizetype at = 0;
     const QByteArray head = html.left(512).toLower();
     const qsizetype doctype = head.indexOf("<!doctype");

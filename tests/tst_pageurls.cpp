@@ -123,7 +123,8 @@ private slots:
         // Mostly Latin text with a few Russian letters: the engine's own guess
         // takes such bytes for a Western code page.
         const QString body = QStringLiteral("<p id=t>TCP/IP, UDP, HTTP and DNS: the protocol stack of the Internet, ёж</p>"
-                                            "<img id=a src=\"images/pic.png\"><a id=next href=\"Page2.html\">2</a>");
+                                            "<img id=a src=\"images/pic.png\"><a id=next href=\"Page2.html\">2</a>"
+                                            "<a id=inpage href=\"#part2\">down</a><p id=part2>2</p>");
         const QString plain = "<html><head><title>Т</title></head><body>" + body + "</body></html>";
         QTest::newRow("Windows-1251, no charset") << cp1251(plain) << "BackCompat";
         QTest::newRow("Windows-1251 with a doctype") << cp1251("<!DOCTYPE html>\n" + plain) << "CSS1Compat";
@@ -148,6 +149,13 @@ private slots:
                  QString("TCP/IP, UDP, HTTP and DNS: the protocol stack of the Internet, ёж"));
         QCOMPARE(evaluate(page, "document.compatMode").toString(), mode);
         QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, "document.getElementById('a').naturalWidth").toInt(), 17, 10000);
+        // A link to a place in the page stays in the page.
+        const QUrl shown = page.url();
+        evaluate(page, "document.getElementById('inpage').click()");
+        QTRY_COMPARE_WITH_TIMEOUT(evaluate(page, "location.hash").toString(), QString("#part2"), 10000);
+        QTest::qWait(200);
+        QCOMPARE(page.url().adjusted(QUrl::RemoveFragment), shown.adjusted(QUrl::RemoveFragment));
+        QVERIFY(evaluate(page, "document.getElementById('part2') !== null").toBool());
         QSignalSpy finished(&page, &QWebEnginePage::loadFinished);
         evaluate(page, "document.getElementById('next').click()");
         QVERIFY(finished.wait(20000));
