@@ -13,7 +13,8 @@ TForm12::TForm12() : ui_(std::make_unique<Ui::TForm12>())
     ui_->setupUi(this);
     setBorder(Border::ToolWindow, QSize(384, 490));
     setPlacement(Placement::CentreOnEveryShow);
-    for (QLabel* title : {ui_->Label10, ui_->Label11})
+    for (QLabel* title : {ui_->Label10, ui_->Label11, ui_->Label1, ui_->Label2, ui_->Label5, ui_->Label6, ui_->Label7,
+                          ui_->Label8})
         widenToText(title);
     data_ = openRegistrationData(this);
     data_.users->setOnFilterRecord([this](const Dataset&, const QVariantMap& row) { return ADOTable1FilterRecord(row); });

@@ -2,6 +2,7 @@
 #include "ui_Unit5.h"
 #include "platform/Dataset.h"
 #include "platform/Guard.h"
+#include "platform/LabelFit.h"
 #include "platform/MessageBoxes.h"
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
@@ -14,6 +15,8 @@ TForm5::TForm5() : ui_(std::make_unique<Ui::TForm5>())
     ui_->setupUi(this);
     setBorder(Border::ToolWindow, QSize(393, 435));
     setPlacement(Placement::CentreOnEveryShow);
+    for (QLabel* title : {ui_->Label1, ui_->Label2})
+        widenToText(title);
     connect(ui_->Label4, &MenuLabel::clicked, this, handler(this, &TForm5::Label4Click));
     connect(ui_->Label5, &MenuLabel::clicked, this, handler(this, &TForm5::Label5Click));
 }
