@@ -91,15 +91,12 @@ public:
         // An unchanged cell leaves the row as it is.
         if (data(index, Qt::EditRole).toString() == value.toString())
             return false;
-        bool ok = false;
-        guarded([&] {
+        return guardedReportLater([&] {
             ds->setRecNo(index.row());
             if (ds->state() == Dataset::State::Browse)
                 ds->edit();
             ds->setValue(ds->fields()[f].name, value);
-            ok = true;
         });
-        return ok;
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
@@ -293,11 +290,7 @@ void DBGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
     QTableView::currentChanged(current, previous);
     if (syncing_ || !dataset_ || !dataset_->active() || !current.isValid() || current.row() == dataset_->recNo())
         return;
-    bool moved = false;
-    guarded([&] {
-        dataset_->setRecNo(current.row());
-        moved = true;
-    });
+    const bool moved = guardedReportLater([&] { dataset_->setRecNo(current.row()); });
     // A row that could not be stored stays current, with its edit.
     if (!moved)
         QTimer::singleShot(0, this, &DBGrid::followDataset);

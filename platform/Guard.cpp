@@ -1,15 +1,29 @@
 #include "platform/Guard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ShellError.h"
+#include <QCoreApplication>
+#include <QTimer>
 #include <exception>
 
-void reportEscapedError()
+namespace {
+QString escapedErrorText()
 {
     try {
         throw;
     } catch (const std::exception& e) {
-        showErrorReport(errorText(e));
+        return errorText(e);
     } catch (...) {
-        showErrorReport(QStringLiteral("Неизвестная ошибка"));
+        return QStringLiteral("Неизвестная ошибка");
     }
+}
+} // namespace
+
+void reportEscapedError()
+{
+    showErrorReport(escapedErrorText());
+}
+
+void reportEscapedErrorLater()
+{
+    QTimer::singleShot(0, qApp, [text = escapedErrorText()] { showErrorReport(text); });
 }

@@ -252,6 +252,43 @@ private slots:
                  QString("55"));
     }
 
+    // A date the field refuses is reported once the grid is done with the
+    // cell editor: a box inside the editor's commit would run an event loop
+    // that may delete the editor the toolkit goes on using afterwards.
+    void refusedCellIsReportedAfterItsEditorCloses()
+    {
+        TForm13* t = signIn(kAdmin, kAdminPassword);
+        DBGrid* grid = t->ui().DBGrid3;
+        QApplication::setActiveWindow(t);
+        QVERIFY(QTest::qWaitForWindowActive(t));
+        ModalAnswerer answers;
+        int boxesWhenClosed = -1;
+        connect(grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, grid,
+                [&] { boxesWhenClosed = int(answers.boxes().size()); });
+        const QModelIndex cell = grid->model()->index(0, 1);  // the date
+        const QString before = cell.data().toString();
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        auto* editor = grid->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        typeInto(editor, "не дата");
+        QTest::mouseClick(t->ui().Edit1, Qt::LeftButton);  // the editor loses the focus
+        QCOMPARE(boxesWhenClosed, 0);
+        QTRY_COMPARE(answers.boxes().size(), size_t(1));
+        QCOMPARE(answers.boxes()[0].icon, QMessageBox::Critical);
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), before);
+        // The grid goes on: the next edit is stored.
+        const QModelIndex result = grid->model()->index(3, 2);
+        grid->setCurrentIndex(result);
+        grid->edit(result);
+        auto* next = grid->findChild<QLineEdit*>();
+        QVERIFY(next);
+        typeInto(next, "55");
+        QTest::mouseClick(t->ui().BitBtn6, Qt::LeftButton);
+        QCOMPARE(fromFile("SELECT result FROM Rezult WHERE user = 'petrov' ORDER BY Kod DESC LIMIT 1").toString(),
+                 QString("55"));
+    }
+
     void administratorEarlyFinish()
     {
         ModalAnswerer answers;
