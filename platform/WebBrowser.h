@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class FindDialog;
 class QPrinter;
@@ -50,13 +51,16 @@ private:
     QWebEngineView* ensureView();
     void requireDocument(const QString& command) const;
     void requireIdle() const;
+    void startPrinting();
     void renderForPreview(QPrinter* printer, QWidget* preview);
 
     QWebEngineView* view_ = nullptr;
     FindDialog* findDialog_ = nullptr;
     std::unique_ptr<QPrinter> printer_;
-    std::unique_ptr<QPrinter> previewPrinter_;
+    // Printers of preview dialogs, kept while the engine may still draw on them.
+    std::vector<std::shared_ptr<QPrinter>> previewPrinters_;
     bool hasDocument_ = false;
-    bool printing_ = false;
+    bool printing_ = false;  // this browser's print runs
+    bool loading_ = false;   // a page load has started and not finished
     QUrl pendingPage_;  // asked for while a print ran
 };

@@ -20,6 +20,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 #include <memory>
 
@@ -179,6 +180,56 @@ private slots:
         QVERIFY(watcher.seen());
         QCOMPARE(startedDuringPrint, 0);
         QTRY_COMPARE_WITH_TIMEOUT(shownUrl(v).toLocalFile(), next, 20000);
+    }
+
+    // What else may happen to the page while it prints: a link followed in
+    // it, Reload, Stop and Save page each took the print's frame or state
+    // away from under the engine, and the program died.
+    void thePageHoldsStillWhileItPrints_data()
+    {
+        QTest::addColumn<QString>("act");
+        QTest::newRow("link followed") << "link";
+        QTest::newRow("reload") << "reload";
+        QTest::newRow("stop") << "stop";
+        QTest::newRow("save page") << "save";
+    }
+    void thePageHoldsStillWhileItPrints()
+    {
+        QFETCH(QString, act);
+        TopicViewer* v = viewerScreen("Form24");
+        showScreen(v);
+        QVERIFY(clickNodeAndWait(v, 1));
+        WebBrowser& browser = browserOf(v);
+        QWebEnginePage* page = browser.view()->page();
+        const QUrl shown = shownUrl(v);
+        const QString next = folder->file(QStringLiteral("HTML/Avtory_.html"));
+        QUrl shownAtPrintEnd;
+        connect(browser.view(), &QWebEngineView::printFinished, this,
+                [&] { shownAtPrintEnd = shownUrl(v); }, Qt::SingleShotConnection);
+        // Runs inside the wait for the preview's pages.
+        QTimer::singleShot(0, v, [&] {
+            if (act == "link")
+                page->setUrl(QUrl::fromLocalFile(next));  // as a link in the page asks
+            else if (act == "reload")
+                page->triggerAction(QWebEnginePage::Reload);
+            else if (act == "stop")
+                page->triggerAction(QWebEnginePage::Stop);
+            else
+                page->triggerAction(QWebEnginePage::SavePage);
+        });
+        DialogWatcher<QPrintPreviewDialog> watcher([](QPrintPreviewDialog* dialog) {
+            return dialog->findChild<QPrintPreviewWidget*>()->pageCount() > 0;
+        });
+        click(v->controls().BitBtn2);
+        QVERIFY(watcher.seen());
+        QCOMPARE(shownAtPrintEnd, shown);
+        if (act == "link") {
+            // Followed once the print has ended.
+            QTRY_COMPARE_WITH_TIMEOUT(shownUrl(v).toLocalFile(), next, 20000);
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(shownUrl(v), shown);
+        }
     }
 
     void printOpensThePrintDialog()
