@@ -6,6 +6,8 @@
 //
 //   MONKEY_EVENTS  number of input actions (default 6000)
 //   MONKEY_SEED    seed of the run (default: from the clock; always printed)
+//   MONKEY_TRACE   when set, every action is written to stderr before it
+//                  runs, so that a crash names the action that caused it
 #include "shell/ScreenRegistry.h"
 #include "shell/Unit1.h"
 #include "tests/support/TestMain.h"
@@ -24,6 +26,7 @@
 #include <QRandomGenerator>
 #include <QTimer>
 #include <QWindow>
+#include <cstdio>
 #include <optional>
 
 namespace {
@@ -170,7 +173,7 @@ private:
             else
                 signIn(QStringLiteral("Chiefexaminer"), QStringLiteral("Admin2026"));
         }
-        lastAction_ = QStringLiteral("jump %1").arg(where);
+        note(QStringLiteral("jump %1").arg(where));
     }
 
     // A point inside the window, half of the time inside one of its visible
@@ -211,8 +214,11 @@ private:
                                            Qt::MiddleButton};
         const Qt::MouseButton button = buttons[random_.bounded(5)];
         modifiers_ = random_.bounded(20) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-        lastAction_ = QStringLiteral("%1 at %2,%3 in %4")
-                          .arg(roll).arg(at.x()).arg(at.y()).arg(window->metaObject()->className());
+        const Key& key = keys_[random_.bounded(int(keys_.size()))];
+        QWidget* under = window->childAt(at);
+        note(QStringLiteral("%1 (button %2, key %3) at %4,%5 on %6 in %7")
+                 .arg(roll).arg(int(button)).arg(key.code, 0, 16).arg(at.x()).arg(at.y())
+                 .arg(under ? under->metaObject()->className() : "-").arg(window->metaObject()->className()));
         if (roll < 20) {
             mouse(w, at, QEvent::MouseMove, Qt::NoButton);
         } else if (roll < 50) {
@@ -236,13 +242,11 @@ private:
                 mouse(w, to, QEvent::MouseButtonRelease, Qt::LeftButton);
         } else if (roll < 67) {
             const QPoint angle(0, random_.bounded(2) ? 120 : -120);
-            QWidget* under = window->childAt(at);
             QWidget* target = under ? under : window;
             QWheelEvent wheel(target->mapFrom(window, at), window->mapToGlobal(at), QPoint(), angle, buttons_,
                               modifiers_, Qt::NoScrollPhase, false);
             QApplication::sendEvent(target, &wheel);
         } else {
-            const Key& key = keys_[random_.bounded(int(keys_.size()))];
             const QString text = key.modifiers & Qt::ControlModifier ? QString() : key.text;
             qt_handleKeyEvent(w, QEvent::KeyPress, key.code, key.modifiers, text);
             if (w)
@@ -287,7 +291,15 @@ private:
         }
     }
 
+    void note(const QString& action)
+    {
+        lastAction_ = action;
+        if (trace_)
+            fprintf(stderr, "monkey %lld: %s\n", sent_, qPrintable(action));
+    }
+
     const qint64 events_;
+    const bool trace_ = qEnvironmentVariableIsSet("MONKEY_TRACE");
     QRandomGenerator random_;
     const QList<Key> keys_;
     QEventLoop loop_;
