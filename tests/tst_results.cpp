@@ -37,6 +37,27 @@ QStringList listed(TForm13* t)
     return out;
 }
 
+// The cell's editor, opened as a double click would.
+QLineEdit* openCellEditor(DBGrid* grid, int row, int column)
+{
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->setCurrentIndex(cell);
+    grid->edit(cell);
+    return grid->findChild<QLineEdit*>();
+}
+
+// The administrator types 55 over petrov's 45 in the list and presses
+// "Перейти"; what the file then holds.
+QString storeTypedResult(TForm13* t)
+{
+    QLineEdit* editor = openCellEditor(t->ui().DBGrid3, 3, 2);
+    if (!editor)
+        return QStringLiteral("no editor");
+    typeInto(editor, "55");
+    QTest::mouseClick(t->ui().BitBtn6, Qt::LeftButton);
+    return fromFile("SELECT result FROM Rezult WHERE user = 'petrov' ORDER BY Kod DESC LIMIT 1").toString();
+}
+
 bool questionAreaVisible(TForm13* t)
 {
     auto& u = t->ui();
@@ -238,18 +259,9 @@ private slots:
     void goStoresATextTypedIntoTheList()
     {
         TForm13* t = signIn(kAdmin, kAdminPassword);
-        DBGrid* grid = t->ui().DBGrid3;
         QApplication::setActiveWindow(t);
         QVERIFY(QTest::qWaitForWindowActive(t));
-        const QModelIndex cell = grid->model()->index(3, 2);  // petrov:45, result
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = grid->findChild<QLineEdit*>();
-        QVERIFY(editor);
-        typeInto(editor, "55");
-        QTest::mouseClick(t->ui().BitBtn6, Qt::LeftButton);
-        QCOMPARE(fromFile("SELECT result FROM Rezult WHERE user = 'petrov' ORDER BY Kod DESC LIMIT 1").toString(),
-                 QString("55"));
+        QCOMPARE(storeTypedResult(t), QString("55"));
     }
 
     // A date the field refuses is reported once the grid is done with the
@@ -265,11 +277,8 @@ private slots:
         int boxesWhenClosed = -1;
         connect(grid->itemDelegate(), &QAbstractItemDelegate::closeEditor, grid,
                 [&] { boxesWhenClosed = int(answers.boxes().size()); });
-        const QModelIndex cell = grid->model()->index(0, 1);  // the date
-        const QString before = cell.data().toString();
-        grid->setCurrentIndex(cell);
-        grid->edit(cell);
-        auto* editor = grid->findChild<QLineEdit*>();
+        const QString before = grid->model()->index(0, 1).data().toString();
+        QLineEdit* editor = openCellEditor(grid, 0, 1);  // the date
         QVERIFY(editor);
         typeInto(editor, "не дата");
         QTest::mouseClick(t->ui().Edit1, Qt::LeftButton);  // the editor loses the focus
@@ -278,15 +287,7 @@ private slots:
         QCOMPARE(answers.boxes()[0].icon, QMessageBox::Critical);
         QCOMPARE(grid->model()->index(0, 1).data().toString(), before);
         // The grid goes on: the next edit is stored.
-        const QModelIndex result = grid->model()->index(3, 2);
-        grid->setCurrentIndex(result);
-        grid->edit(result);
-        auto* next = grid->findChild<QLineEdit*>();
-        QVERIFY(next);
-        typeInto(next, "55");
-        QTest::mouseClick(t->ui().BitBtn6, Qt::LeftButton);
-        QCOMPARE(fromFile("SELECT result FROM Rezult WHERE user = 'petrov' ORDER BY Kod DESC LIMIT 1").toString(),
-                 QString("55"));
+        QCOMPARE(storeTypedResult(t), QString("55"));
     }
 
     void administratorEarlyFinish()
