@@ -4,13 +4,29 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QStringList>
 
 namespace {
 
 QWidget* ownerWindow()
 {
-    return QApplication::activeWindow();
+    QWidget* window = QApplication::activeWindow();
+    // An open menu owns no box: it closes, and is deleted, while the box is up.
+    while (window && window->windowType() == Qt::Popup)
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    return window;
+}
+
+// A box lives on the heap under a guard: should its owner go away while it
+// is up, the owner takes the box along and the answer is its escape.
+int exec(QMessageBox* created)
+{
+    QPointer<QMessageBox> box(created);
+    box->setTextFormat(Qt::PlainText);  // texts carry logins, values, file names
+    const int answer = box->exec();
+    delete box.data();
+    return answer;
 }
 
 // Reports raised while an error box is open (a timer tick, a nested event)
@@ -20,13 +36,9 @@ QStringList pendingErrors;
 
 } // namespace
 
-// Texts carry logins, field values and file names: always shown as typed,
-// never read as markup.
 void showPlainMessage(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ShellApplication::title(), text, QMessageBox::Ok, ownerWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    exec(new QMessageBox(QMessageBox::NoIcon, ShellApplication::title(), text, QMessageBox::Ok, ownerWindow()));
 }
 
 QString errorReportText(const QString& text)
@@ -47,9 +59,7 @@ void showErrorReport(const QString& text)
     errorBoxOpen = true;
     QString next = shown;
     for (;;) {
-        QMessageBox box(QMessageBox::Critical, ShellApplication::title(), next, QMessageBox::Ok, ownerWindow());
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
+        exec(new QMessageBox(QMessageBox::Critical, ShellApplication::title(), next, QMessageBox::Ok, ownerWindow()));
         if (pendingErrors.isEmpty())
             break;
         next = pendingErrors.takeFirst();
@@ -59,12 +69,12 @@ void showErrorReport(const QString& text)
 
 bool confirmExit(QWidget* owner)
 {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Выход"),
-                    QStringLiteral("Вы действительно хотите выйти?"),
-                    QMessageBox::Ok | QMessageBox::Cancel, owner);
-    box.setDefaultButton(QMessageBox::Cancel);
-    box.setEscapeButton(QMessageBox::Cancel);
-    return box.exec() == QMessageBox::Ok;
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Выход"),
+                                QStringLiteral("Вы действительно хотите выйти?"),
+                                QMessageBox::Ok | QMessageBox::Cancel, owner);
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setEscapeButton(QMessageBox::Cancel);
+    return exec(box) == QMessageBox::Ok;
 }
 
 QString startupFailureText(const std::exception& e)
@@ -80,8 +90,6 @@ QString startupFailureText(const std::exception& e)
 
 void showStartupFailure(const std::exception& e)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), startupFailureText(e),
-                    QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    exec(new QMessageBox(QMessageBox::Critical, QStringLiteral("Application Error"), startupFailureText(e),
+                         QMessageBox::Ok));
 }

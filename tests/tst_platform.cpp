@@ -8,6 +8,8 @@
 #include "tests/support/ModalAnswerer.h"
 #include "tests/support/TestMain.h"
 #include <QAbstractButton>
+#include <QMenu>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QTimer>
 #include <stdexcept>
@@ -97,6 +99,26 @@ private slots:
         QCOMPARE(answers.boxes().size(), size_t(1));
         QCOMPARE(answers.boxes()[0].text, error ? errorReportText(text) : text);
         QVERIFY(!answers.boxes()[0].textAsMarkup);
+    }
+
+    // A box raised from a menu's action: the menu closes and is deleted
+    // while the box is up, and must not take the box along with it.
+    void boxOutlivesTheMenuItWasRaisedFrom()
+    {
+        QWidget window;
+        window.show();
+        QPointer<QMenu> menu = new QMenu(&window);
+        menu->addAction(QStringLiteral("Вставить"));
+        menu->popup(window.mapToGlobal(QPoint(5, 5)));
+        QApplication::setActiveWindow(menu);  // as while its action runs
+        ModalAnswerer answers;
+        answers.queue([menu](QMessageBox* box) {
+            delete menu.data();
+            box->button(QMessageBox::Ok)->click();
+        });
+        showErrorReport(QStringLiteral("Ошибка"));
+        QCOMPARE(answers.boxes().size(), size_t(1));
+        QVERIFY(menu.isNull());
     }
 
     void startupFailureNamesClassModuleAddressAndMessage()
