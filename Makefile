@@ -39,7 +39,8 @@ bench: build
 
 # The program under AddressSanitizer and UndefinedBehaviorSanitizer, with the
 # monkey test at full size. Any report fails the run. -nocrashhandler: QtTest's
-# own handler would take a bad access before AddressSanitizer could name it.
+# own handler would take a bad access before AddressSanitizer could name it;
+# the run takes longer under the sanitizers than QtTest's 5-minute limit.
 ASAN_BUILD ?= build-asan
 SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 # new_delete_type_mismatch=0: Chromium inside QtWebEngineCore frees its own
@@ -48,7 +49,7 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sani
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1:new_delete_type_mismatch=0 \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tools/sanitize/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1:suppressions=$(CURDIR)/tools/sanitize/ubsan.supp \
-  MONKEY_EVENTS=$${MONKEY_EVENTS:-100000}
+  MONKEY_EVENTS=$${MONKEY_EVENTS:-100000} QTEST_FUNCTION_TIMEOUT=7200000
 
 sanitize: setup
 	@echo "== configuring in $(ASAN_BUILD) with AddressSanitizer and UndefinedBehaviorSanitizer"
