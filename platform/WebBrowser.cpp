@@ -112,11 +112,7 @@ QWebEngineView* WebBrowser::ensureView()
     resolveCourseFileNames(view_->page()->profile());
     layout()->addWidget(view_);
     setFocusProxy(view_);
-    connect(view_, &QWebEngineView::loadStarted, this, [this] { loading_ = true; });
-    connect(view_, &QWebEngineView::loadFinished, this, [this](bool ok) {
-        loading_ = false;
-        emit loadFinished(ok);
-    });
+    connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
     connect(view_, &QWebEngineView::printFinished, this, [this](bool) {
         printing_ = false;
         if (browserPrinting == this)
@@ -164,10 +160,6 @@ void WebBrowser::requireIdle() const
 {
     if (browserPrinting)
         throw ShellError(QStringLiteral("Страница ещё печатается, повторите команду позже"));
-    // A page still loading is a frame about to be replaced: print it once
-    // it has arrived.
-    if (loading_)
-        throw ShellError(QStringLiteral("Страница ещё загружается, повторите команду позже"));
 }
 
 void WebBrowser::print()
@@ -220,7 +212,7 @@ void WebBrowser::renderForPreview(QPrinter* printer, QWidget* preview)
     // The preview wants its pages drawn before paintRequested returns, but
     // the engine prints asynchronously: wait for it here, without a second
     // print on top of one still running.
-    if (browserPrinting || loading_)
+    if (browserPrinting)
         return;
     startPrinting();
     QEventLoop loop;

@@ -61,6 +61,5 @@ private:
     std::vector<std::shared_ptr<QPrinter>> previewPrinters_;
     bool hasDocument_ = false;
     bool printing_ = false;  // this browser's print runs
-    bool loading_ = false;   // a page load has started and not finished
     QUrl pendingPage_;  // asked for while a print ran
 };
