@@ -73,7 +73,7 @@ WebBrowser::WebBrowser(QWidget* parent) : QWidget(parent)
 
 WebBrowser::~WebBrowser()
 {
-    if (printing_ && view_) {
+    if (printing() && view_) {
         // The engine's worker draws into the printer from another thread:
         // give the print a bounded time to end before the printer goes.
         QEventLoop loop;
@@ -81,7 +81,7 @@ WebBrowser::~WebBrowser()
         QTimer::singleShot(kPrintEndTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    if (printing_) {
+    if (printing()) {
         // Still drawing: leave the printers to the worker rather than
         // destroy a device it paints on.
         static auto* leftToTheWorker = new std::vector<std::shared_ptr<QPrinter>>();
@@ -93,9 +93,13 @@ WebBrowser::~WebBrowser()
         browserPrinting = nullptr;
 }
 
+bool WebBrowser::printing() const
+{
+    return browserPrinting == this;
+}
+
 void WebBrowser::startPrinting()
 {
-    printing_ = true;
     browserPrinting = this;
 }
 
@@ -106,7 +110,7 @@ QWebEngineView* WebBrowser::ensureView()
     view_ = new QWebEngineView(this);
     view_->setObjectName(QStringLiteral("view"));
     // A page asked for during a print is shown once the print has ended.
-    view_->setPage(new HeldPage([this] { return printing_; }, [this](const QUrl& url) { pendingPage_ = url; }, view_));
+    view_->setPage(new HeldPage([this] { return printing(); }, [this](const QUrl& url) { pendingPage_ = url; }, view_));
     // Courses copied from Windows name files in other letter cases and
     // keep pages in their old code page.
     resolveCourseFileNames(view_->page()->profile());
@@ -114,16 +118,15 @@ QWebEngineView* WebBrowser::ensureView()
     setFocusProxy(view_);
     connect(view_, &QWebEngineView::loadFinished, this, &WebBrowser::loadFinished);
     connect(view_, &QWebEngineView::printFinished, this, [this](bool) {
-        printing_ = false;
-        if (browserPrinting == this)
+        if (printing())
             browserPrinting = nullptr;
         if (!previewOpen)
             previewPrinters_.clear();
-        // Loaded from the event loop, not from inside the engine's own
-        // print callback, which goes on using the page after it returns.
+        // Loaded from the event loop, once the engine's print callback has
+        // returned.
         if (!pendingPage_.isEmpty())
             QTimer::singleShot(0, view_, [this] {
-                if (!printing_ && !pendingPage_.isEmpty())
+                if (!printing() && !pendingPage_.isEmpty())
                     view_->load(std::exchange(pendingPage_, QUrl()));
             });
     });
@@ -143,7 +146,7 @@ void WebBrowser::navigate(const QString& absolutePath)
     hasDocument_ = true;
     // A page loaded under a running print leaves the engine's print worker
     // with no pages, and it crashes on them: the page waits for the print.
-    if (printing_) {
+    if (printing()) {
         pendingPage_ = page;
         return;
     }
@@ -196,7 +199,7 @@ void WebBrowser::printPreview()
     previewPrinters_.push_back(std::shared_ptr<QPrinter>(printer));
     const QScopeGuard release([this, printer] {
         previewOpen = false;
-        if (!printing_)
+        if (!printing())
             std::erase_if(previewPrinters_, [printer](const auto& p) { return p.get() == printer; });
     });
     previewOpen = true;

@@ -51,6 +51,7 @@ private:
     QWebEngineView* ensureView();
     void requireDocument(const QString& command) const;
     void requireIdle() const;
+    bool printing() const;  // this browser's print runs
     void startPrinting();
     void renderForPreview(QPrinter* printer, QWidget* preview);
 
@@ -60,6 +61,5 @@ private:
     // Printers of preview dialogs, kept while the engine may still draw on them.
     std::vector<std::shared_ptr<QPrinter>> previewPrinters_;
     bool hasDocument_ = false;
-    bool printing_ = false;  // this browser's print runs
     QUrl pendingPage_;  // asked for while a print ran
 };
